@@ -1,0 +1,63 @@
+#include <windows.h>
+
+#include <iostream>
+#include <string>
+
+#include "app/main_window_settings.h"
+#include "app/program_instance.h"
+#include "config/config_document.h"
+#include "config/version_info.h"
+#include "dialogs/language_request.h"
+#include "dialogs/language_step.h"
+#include "menu/menu_window.h"
+
+HINSTANCE g_instance = nullptr;
+
+namespace {
+
+MenuWindow g_menuWindow;
+
+// The version trace goes to standard output only when there is one to write to.
+bool HasStandardOutput() {
+    HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
+    return output != nullptr && output != INVALID_HANDLE_VALUE;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    g_instance = instance;
+
+    ConfigDocument document;
+    LanguageRequest request;
+    request.buttons = g_menuWindow.GetButtonManager();
+    if (!request.buttons) {
+        MessageBoxA(nullptr, "Błąd ButtonManager.", nullptr, MB_OK);
+        return 0;
+    }
+    if (!ChooseLanguage(request)) return 0;
+    g_menuWindow.SetLanguage(request.language);
+
+    const std::string datPath = "Menu\\" + request.language + ".dat";
+    const std::string binPath = "Menu\\" + request.language + ".bin";
+    if (document.LoadText(datPath) == -1 && document.LoadBinary(binPath) == -1) {
+        const std::string text = "Nie znaleziono pliku konfiguracyjnego: " + binPath + ".";
+        MessageBoxA(nullptr, text.c_str(), nullptr, MB_OK);
+        return 0;
+    }
+
+    VersionInfo version;
+    version.SetTrace(HasStandardOutput() ? &std::cout : nullptr);
+    const bool versionLoaded = version.Load("version.dat");
+    const MainWindowSettings settings =
+        ReadMainWindowSettings(document, versionLoaded ? &version : nullptr);
+
+    g_menuWindow.SetDocument(document);
+    if (!settings.icon.empty()) g_menuWindow.SetIconFromFile(settings.icon.c_str());
+    if (g_menuWindow.Create(g_instance, nullptr, settings.title.c_str(), nullptr, WS_POPUP,
+                            settings.width, settings.height)) {
+        g_menuWindow.Show();
+        g_menuWindow.RunMessageLoop();
+    }
+    return 0;
+}

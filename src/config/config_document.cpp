@@ -1,0 +1,67 @@
+#include "config/config_document.h"
+
+#include <fstream>
+#include <optional>
+
+#include "config/config_grammar.h"
+#include "config/text_file.h"
+
+int ConfigDocument::LoadText(const std::string& path) {
+    std::optional<std::vector<std::string>> lines = ReadTextLines(path);
+    if (!lines) return -1;
+    text_.clear();
+    for (const std::string& line : *lines) {
+        text_ += line;
+        text_ += '\n';
+    }
+    Parse();
+    return 0;
+}
+
+int ConfigDocument::LoadBinary(const std::string& path) {
+    std::optional<std::string> bytes = ReadFileBytes(path);
+    if (!bytes) return -1;
+    text_.clear();
+    text_.reserve(bytes->size() / 2 + 1);
+    // The low byte of each unit is the character; units with a zero low byte add nothing.
+    // An odd last byte is read as one more character.
+    for (size_t i = 0; i < bytes->size(); i += 2) {
+        if ((*bytes)[i] != '\0') text_ += (*bytes)[i];
+    }
+    Parse();
+    return 0;
+}
+
+int ConfigDocument::SaveBinary(const std::string& path) const {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (!file.is_open()) return -1;
+    std::string units;
+    units.reserve(text_.size() * 2);
+    for (const char c : text_) {
+        units += c;
+        units += (static_cast<unsigned char>(c) & 0x80) ? '\xFF' : '\0';
+    }
+    file.write(units.data(), static_cast<std::streamsize>(units.size()));
+    return 0;
+}
+
+unsigned ConfigDocument::ElementCount() const { return static_cast<unsigned>(elements_.size()); }
+
+void ConfigDocument::GetElement(unsigned index, ConfigElement& element) const {
+    if (index < elements_.size()) element = elements_[index];
+}
+
+void ConfigDocument::FindElement(std::string_view name, ConfigElement& element) const {
+    for (auto it = elements_.rbegin(); it != elements_.rend(); ++it) {
+        if (it->Name() == name) {
+            element = *it;
+            return;
+        }
+    }
+}
+
+// A text without any complete element keeps the elements of an earlier load.
+void ConfigDocument::Parse() {
+    std::vector<ConfigElement> parsed = ParseElements(text_);
+    if (!parsed.empty()) elements_ = std::move(parsed);
+}

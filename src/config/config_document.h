@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "config/config_element.h"
+
+// A configuration file: its loaded text and the elements parsed from it. Readers get copies.
+class ConfigDocument {
+public:
+    // Text form (.dat). 0 when the file was read, -1 when it could not be opened.
+    int LoadText(const std::string& path);
+    // Byte-wise form (.bin): one 16-bit little-endian unit per character.
+    int LoadBinary(const std::string& path);
+    // Writes the loaded text in the byte-wise form. 0 when written, -1 when not created.
+    int SaveBinary(const std::string& path) const;
+
+    unsigned ElementCount() const;
+    // Copies the element at the index; leaves the output as it was past the end.
+    void GetElement(unsigned index, ConfigElement& element) const;
+    // Copies the last element of that name; leaves the output as it was when there is none.
+    void FindElement(std::string_view name, ConfigElement& element) const;
+
+    const std::string& Text() const { return text_; }
+    const std::vector<ConfigElement>& Elements() const { return elements_; }
+
+private:
+    void Parse();
+
+    std::string text_;
+    std::vector<ConfigElement> elements_;
+};

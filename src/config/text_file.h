@@ -1,0 +1,12 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// The lines of a text file, split at LF with one CR before the LF removed; a last line
+// without a line end counts too. Nothing when the file cannot be opened.
+std::optional<std::vector<std::string>> ReadTextLines(const std::string& path);
+
+// The whole file as bytes, or nothing when it cannot be opened.
+std::optional<std::string> ReadFileBytes(const std::string& path);

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+class ButtonManager;
+
+// Start parameter of the language step: the chosen name goes out, the manager goes in.
+struct LanguageRequest {
+    std::string language;
+    ButtonManager* buttons = nullptr;
+};

@@ -1,0 +1,82 @@
+#include "config/config_grammar.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Element {
+    std::string name;
+    std::vector<ConfigAttribute> attributes;
+};
+
+struct GrammarCase {
+    const char* rule;
+    std::string text;
+    std::vector<Element> expected;
+};
+
+class GrammarTest : public testing::TestWithParam<GrammarCase> {};
+
+TEST_P(GrammarTest, ParsesElementsAndItems) {
+    const GrammarCase& c = GetParam();
+    const std::vector<ConfigElement> elements = ParseElements(c.text);
+    ASSERT_EQ(elements.size(), c.expected.size());
+    for (size_t i = 0; i < elements.size(); ++i) {
+        EXPECT_EQ(elements[i].Name(), c.expected[i].name) << "element " << i;
+        EXPECT_EQ(elements[i].Attributes(), c.expected[i].attributes) << "element " << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, GrammarTest,
+    testing::Values(
+        GrammarCase{"well_formed_line",
+                    "<window title=\"Start\" width=640 height=480/>\n",
+                    {{"window", {{"title", "Start"}, {"width", "640"}, {"height", "480"}}}}},
+        GrammarCase{"text_between_elements_is_ignored",
+                    "hello <a/> world\n<b/> end",
+                    {{"a", {}}, {"b", {}}}},
+        GrammarCase{"lone_close_swallows_next_element",
+                    "<a x=1> <b y=2/>",
+                    {{"a", {{"x", "1>"}, {"<b y", "2"}}}}},
+        GrammarCase{"comment_swallows_next_element",
+                    "<!-- text -->\n<e a=1/>",
+                    {{"!--", {{"text -->\n<e a", "1"}}}}},
+        GrammarCase{"empty_name_from_slash_only", "</>", {{"", {}}}},
+        GrammarCase{"space_after_open_gives_empty_name", "< w a=1/>", {{"", {{"w a", "1"}}}}},
+        GrammarCase{"duplicate_keys_are_kept", "<e k=1 k=2/>", {{"e", {{"k", "1"}, {"k", "2"}}}}},
+        GrammarCase{"spaces_around_equals", "<e a = 1/>", {{"e", {{"a ", ""}}}}},
+        GrammarCase{
+            "element_over_two_lines", "<e a=\"x\"\nb=2/>", {{"e", {{"a", "x"}, {"\nb", "2"}}}}},
+        GrammarCase{"quoted_value_holds_space_and_equals",
+                    "<e t=\"a b=c\" n=5/>",
+                    {{"e", {{"t", "a b=c"}, {"n", "5"}}}}},
+        GrammarCase{"unclosed_quote_drops_item", "<e a=\"x/>", {{"e", {}}}},
+        GrammarCase{"empty_unquoted_value", "<e a= b=2/>", {{"e", {{"a", ""}, {"b", "2"}}}}},
+        GrammarCase{"empty_quoted_value", "<e a=\"\"/>", {{"e", {{"a", ""}}}}},
+        GrammarCase{"third_space_after_unquoted_starts_key",
+                    "<e a=1   b=2/>",
+                    {{"e", {{"a", "1"}, {" b", "2"}}}}},
+        GrammarCase{"two_spaces_after_unquoted_are_one_separator",
+                    "<e a=1  b=2/>",
+                    {{"e", {{"a", "1"}, {"b", "2"}}}}},
+        GrammarCase{"second_space_after_quoted_starts_key",
+                    "<e a=\"1\"  b=2/>",
+                    {{"e", {{"a", "1"}, {" b", "2"}}}}},
+        GrammarCase{"key_without_value_is_dropped", "<e a=1 flag/>", {{"e", {{"a", "1"}}}}},
+        GrammarCase{"tab_does_not_split_name", "<e\ta=1/>", {{"e\ta=1", {}}}},
+        GrammarCase{"lone_gt_and_lt_belong_to_element", "<a>b<c/>", {{"a>b<c", {}}}},
+        GrammarCase{"open_element_at_end_is_dropped", "<a/><b x=1", {{"a", {}}}},
+        GrammarCase{"quote_inside_unquoted_value_is_kept",
+                    "<e a=x\"y b=2/>",
+                    {{"e", {{"a", "x\"y"}, {"b", "2"}}}}},
+        GrammarCase{"bytes_above_ascii_pass_unchanged",
+                    "<e t=\"\xB3\xF3\xBF\"/>",
+                    {{"e", {{"t", "\xB3\xF3\xBF"}}}}},
+        GrammarCase{"no_elements", "just text > and / and />", {}}),
+    [](const testing::TestParamInfo<GrammarCase>& param) { return std::string(param.param.rule); });
+
+}  // namespace
