@@ -29,10 +29,9 @@ int AppWindow::Create(HINSTANCE instance, HWND parent, const char* title, const 
 }
 
 void AppWindow::SetIconFromFile(const char* path) {
-    if (icon_) DestroyIcon(icon_);
     // ExtractIcon gives 1 for a file that is no icon, program or library: no icon either.
     HICON icon = ExtractIconA(GetModuleHandleA(nullptr), path, 0);
-    icon_ = reinterpret_cast<UINT_PTR>(icon) > 1 ? icon : nullptr;
+    icon_.Reset(reinterpret_cast<UINT_PTR>(icon) > 1 ? icon : nullptr);
 }
 
 void AppWindow::Invalidate() { InvalidateRect(window_, nullptr, FALSE); }
@@ -46,8 +45,8 @@ int AppWindow::RegisterWindowClass() {
     class_.lpszClassName = className_;
     class_.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     if (icon_) {
-        class_.hIcon = icon_;
-        class_.hIconSm = icon_;
+        class_.hIcon = icon_.Get();
+        class_.hIconSm = icon_.Get();
     } else {
         class_.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_APPLICATION_ICON));
         class_.hIconSm = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_APPLICATION_ICON));
@@ -63,7 +62,6 @@ int AppWindow::RegisterWindowClass() {
 
 AppWindow::~AppWindow() {
     if (registered_) UnregisterClassA(class_.lpszClassName, class_.hInstance);
-    if (icon_) DestroyIcon(icon_);
 }
 
 LRESULT AppWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM) {

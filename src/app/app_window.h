@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "app/handles.h"
+
 // Base of the program's top-level window: registers its class, creates the native window
 // centred on the screen and routes every message to the object's HandleMessage.
 class AppWindow {
@@ -41,7 +43,7 @@ protected:
     HINSTANCE instance_ = nullptr;
     MSG message_{};
     WNDCLASSEXA class_{};
-    HICON icon_ = nullptr;
+    UniqueIcon icon_;
     const char* className_ = nullptr;
 
 private:
