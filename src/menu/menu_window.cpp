@@ -1,5 +1,7 @@
 #include "menu/menu_window.h"
 
+#include "app/handles.h"
+
 LRESULT MenuWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return AppWindow::HandleMessage(window, message, wParam, lParam);
 }
@@ -11,8 +13,10 @@ void MenuWindow::RunMessageLoop() {
     }
 }
 
+// Until the menu draws itself the window shows the white it composes on.
 void MenuWindow::OnPaint() {
-    PAINTSTRUCT paint;
-    BeginPaint(window_, &paint);
-    EndPaint(window_, &paint);
+    PaintScope paint(window_);
+    RECT client;
+    GetClientRect(window_, &client);
+    FillRect(paint.Dc(), &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
 }
