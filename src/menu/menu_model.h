@@ -1,0 +1,83 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+class ConfigDocument;
+
+struct ControlRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+
+    bool operator==(const ControlRect&) const = default;
+};
+
+// A child window of the main window, in the order the menu description makes them.
+struct ControlSpec {
+    enum class Kind { Button, TitleField, DescriptionField, ScreenField };
+
+    Kind kind = Kind::Button;
+    int id = 0;
+    std::string caption;
+    std::string image;
+    ControlRect rect;
+    bool hidden = false;
+    std::optional<uint32_t> background;  // text fields: the brush colour, if any
+};
+
+// A button template of a menu: where and how its application buttons look.
+struct MenuItemTemplate {
+    std::string caption;
+    std::string image;
+    ControlRect rect;
+    int maxItems = 0;
+};
+
+struct Application {
+    int id = 0;
+    std::string title;
+    std::string description;
+    std::string exec;
+    std::string execOpen;
+    std::string instruction;
+    std::string www;
+    std::string buy;
+    std::string screen;
+};
+
+// One category of applications.
+struct Menu {
+    std::string name;
+    std::string caption;
+    int id = 0;
+    std::vector<Application> applications;
+    std::vector<MenuItemTemplate> templates;
+};
+
+struct BannerSpec {
+    std::string name;
+    std::string link;
+    std::string image;
+    ControlRect rect;
+    int timer = -1;  // animation period in ms, -1 for a still banner
+};
+
+// Everything the main window builds from its menu description.
+struct MenuModel {
+    std::vector<ControlSpec> controls;
+    std::vector<Menu> menus;
+    std::vector<BannerSpec> banners;
+};
+
+// Buttons a single-template menu shows per page: maxitems, or every application
+// when maxitems is below 1.
+int PageSize(const MenuItemTemplate& only, size_t applicationCount);
+
+// Frames in a banner strip of the given picture width; at least one.
+int FrameCount(int pictureWidth, int bannerWidth);
+
+MenuModel BuildMenuModel(const ConfigDocument& document);
