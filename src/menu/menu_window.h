@@ -12,8 +12,8 @@ class ConfigDocument;
 // The program's main window: the menu of the chosen language.
 class MenuWindow : public AppWindow {
 public:
-    MenuWindow() = default;
-    ~MenuWindow() override = default;
+    MenuWindow() { buttons_.RegisterButtonClass(GetModuleHandleA(nullptr)); }
+    ~MenuWindow() override { buttons_.ReleaseImages(); }
 
     ButtonManager* GetButtonManager() { return &buttons_; }
     void SetLanguage(const std::string& language) { language_ = language; }
