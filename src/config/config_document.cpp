@@ -42,7 +42,8 @@ int ConfigDocument::SaveBinary(const std::string& path) const {
         units += (static_cast<unsigned char>(c) & 0x80) ? '\xFF' : '\0';
     }
     file.write(units.data(), static_cast<std::streamsize>(units.size()));
-    return 0;
+    file.close();
+    return file ? 0 : -1;
 }
 
 unsigned ConfigDocument::ElementCount() const { return static_cast<unsigned>(elements_.size()); }

@@ -1,0 +1,28 @@
+#include "harness/environment.h"
+
+#include <windows.h>
+
+#include <stdexcept>
+
+namespace e2e {
+namespace {
+
+std::string RequiredVariable(const char* name) {
+    const DWORD size = GetEnvironmentVariableA(name, nullptr, 0);
+    std::string value(size, '\0');
+    if (size <= 1 || GetEnvironmentVariableA(name, value.data(), size) != size - 1) {
+        throw std::runtime_error(std::string("environment variable not set: ") + name);
+    }
+    value.resize(size - 1);
+    return value;
+}
+
+}  // namespace
+
+std::string StartExePath() { return RequiredVariable("DISCMENU_START_EXE"); }
+
+std::string FixturesPath() { return RequiredVariable("DISCMENU_E2E_FIXTURES"); }
+
+std::string FixturePath(std::string_view name) { return FixturesPath() + "\\" + std::string(name); }
+
+}  // namespace e2e
