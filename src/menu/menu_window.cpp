@@ -1,9 +1,56 @@
 #include "menu/menu_window.h"
 
-#include "app/handles.h"
+#include <vector>
 
-LRESULT MenuWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return AppWindow::HandleMessage(window, message, wParam, lParam);
+#include "app/launch.h"
+#include "app/path_folder.h"
+#include "menu/banner_rules.h"
+#include "menu/start_options.h"
+
+namespace {
+
+// The executable's full name, however long.
+std::string ModuleFileName(HINSTANCE instance) {
+    std::vector<char> name(MAX_PATH);
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameA(instance, name.data(), static_cast<DWORD>(name.size()));
+        if (length < name.size()) return std::string(name.data(), length);
+        name.resize(name.size() * 2);
+    }
+}
+
+}  // namespace
+
+MenuWindow::MenuWindow() { buttons_.RegisterButtonClass(GetModuleHandleA(nullptr)); }
+
+MenuWindow::~MenuWindow() {
+    if (window_) KillTimer(window_, 1);
+    if (backBuffer_ && previousBitmap_) SelectObject(backBuffer_.Get(), previousBitmap_);
+    buttons_.ReleaseImages();
+}
+
+void MenuWindow::OnCreate() {
+    const StartOptions options = document_ ? ReadStartOptions(*document_) : StartOptions{};
+    for (const StartStep& step : options.steps) {
+        if (step.kind == StartStep::Kind::Message) {
+            MessageBoxA(window_, step.text.c_str(), step.title.c_str(), MB_OK);
+        }
+    }
+    outro_ = options.outro;
+
+    programFolder_ = DirectoryOfPath(ModuleFileName(instance_)) + "\\";
+    background_.Load(window_, programFolder_ + "Menu\\menumain.jpg");
+    CreateBackBuffer();
+    BuildMenu();
+    Invalidate();
+}
+
+void MenuWindow::CreateBackBuffer() {
+    backBuffer_.Reset(CreateCompatibleDC(nullptr));
+    WindowDc windowDc(window_);
+    backBitmap_.Reset(CreateCompatibleBitmap(windowDc.Get(), width_, height_));
+    previousBitmap_ = SelectObject(backBuffer_.Get(), backBitmap_.Get());
 }
 
 void MenuWindow::RunMessageLoop() {
@@ -13,10 +60,48 @@ void MenuWindow::RunMessageLoop() {
     }
 }
 
-// Until the menu draws itself the window shows the white it composes on.
-void MenuWindow::OnPaint() {
-    PaintScope paint(window_);
-    RECT client;
-    GetClientRect(window_, &client);
-    FillRect(paint.Dc(), &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+void MenuWindow::OnCommand(WPARAM wParam) {
+    if (navigator_) navigator_->OnCommand(static_cast<uint32_t>(wParam));
+}
+
+LRESULT MenuWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_TIMER:
+            AdvanceBanner(wParam);
+            return 1;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORLISTBOX:
+            return ColourField(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_MOUSEMOVE:
+            hoveredBanner_ = LinkBannerAt(model_.banners, LOWORD(lParam), HIWORD(lParam));
+            if (hoveredBanner_ >= 0) SetCursor(LoadCursorA(nullptr, IDC_HAND));
+            return 0;
+        case WM_LBUTTONDOWN:
+            // Any background point drags the whole window; a link banner opens after the drag.
+            SendMessageA(window_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+            [[fallthrough]];
+        case WM_LBUTTONUP:
+            if (hoveredBanner_ >= 0 && static_cast<size_t>(hoveredBanner_) < banners_.size() &&
+                !banners_[hoveredBanner_].spec.link.empty()) {
+                ::OpenDocument(banners_[hoveredBanner_].spec.link);
+            }
+            return 0;
+        default:
+            return AppWindow::HandleMessage(window, message, wParam, lParam);
+    }
+}
+
+LRESULT MenuWindow::ColourField(HDC dc, HWND field) {
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkMode(dc, TRANSPARENT);
+    if (field && field == titleField_) {
+        SelectObject(dc, titleFont_.Get());
+        return reinterpret_cast<LRESULT>(titleBrush_.Get());
+    }
+    if (field && field == descriptionField_) {
+        SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+        return reinterpret_cast<LRESULT>(descriptionBrush_.Get());
+    }
+    return 0;
 }

@@ -1,0 +1,35 @@
+#include "app/launch.h"
+#include "menu/menu_ids.h"
+#include "menu/menu_window.h"
+
+void MenuWindow::ShowButton(int id) { buttons_.ShowButton(window_, id); }
+void MenuWindow::HideButton(int id) { buttons_.HideButton(window_, id); }
+void MenuWindow::EnableButton(int id) { buttons_.EnableButton(window_, id); }
+void MenuWindow::DisableButton(int id) { buttons_.DisableButton(window_, id); }
+
+void MenuWindow::ShowApplication(const Application& application) {
+    SetDlgItemTextA(window_, menu_id::kTitleField, application.title.c_str());
+    SetDlgItemTextA(window_, menu_id::kDescriptionField, application.description.c_str());
+    HWND screen = GetDlgItem(window_, menu_id::kScreenField);
+    ShowWindow(screen, SW_HIDE);
+    if (application.screen.empty()) return;
+    screenshot_.Load(window_, programFolder_ + application.screen);
+    SendMessageA(screen, STM_SETIMAGE, IMAGE_BITMAP,
+                 reinterpret_cast<LPARAM>(screenshot_.Bitmap()));
+    ShowWindow(screen, SW_SHOWNORMAL);
+}
+
+void MenuWindow::RunProgram(const std::string& commandLine) { ::RunProgram(commandLine); }
+void MenuWindow::OpenDocument(const std::string& target) { ::OpenDocument(target); }
+
+void MenuWindow::ReportMissingInstaller(const std::string& title) {
+    MessageBoxA(window_, title.c_str(), "Brak instalatora!", MB_ICONERROR | MB_OK);
+}
+
+void MenuWindow::Minimize() { ShowWindow(window_, SW_MINIMIZE); }
+
+// The menu vanishes at once, then the loop ends.
+void MenuWindow::Close() {
+    SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_SHOWWINDOW);
+    SendMessageA(window_, WM_CLOSE, 0, 0);
+}

@@ -1,0 +1,44 @@
+#include "menu/banner_rules.h"
+#include "menu/menu_window.h"
+
+// Every paint is composed in the back buffer and copied in one block: nothing flickers.
+void MenuWindow::OnPaint() {
+    PaintScope paint(window_);
+    PatBlt(backBuffer_.Get(), 0, 0, width_, height_, WHITENESS);
+    DrawContents(backBuffer_.Get());
+    BitBlt(paint.Dc(), 0, 0, width_, height_, backBuffer_.Get(), 0, 0, SRCCOPY);
+}
+
+void MenuWindow::DrawContents(HDC dc) {
+    UniqueMemoryDc source(CreateCompatibleDC(dc));
+    if (background_.Bitmap()) {
+        SelectGuard select(source.Get(), background_.Bitmap());
+        BitBlt(dc, 0, 0, width_, height_, source.Get(), 0, 0, SRCCOPY);
+    }
+    const Menu* current = navigator_ ? navigator_->CurrentMenu() : nullptr;
+    for (const Banner& banner : banners_) {
+        if (!banner.picture || !IsBannerDrawn(banner.spec, current)) continue;
+        const ControlRect& r = banner.spec.rect;
+        SelectGuard select(source.Get(), banner.picture->Bitmap());
+        BitBlt(dc, r.x, r.y, r.width, r.height, source.Get(), banner.frame * r.width, 0, SRCCOPY);
+    }
+}
+
+void MenuWindow::AdvanceBanner(WPARAM timer) {
+    if (timer == 0 || timer > banners_.size()) return;
+    Banner& banner = banners_[timer - 1];
+    banner.frame = NextFrame(banner.frame, banner.frameCount);
+    InvalidateBanner(banner);
+}
+
+void MenuWindow::InvalidateBanner(const Banner& banner) {
+    const ControlRect& r = banner.spec.rect;
+    const RECT rect{r.x, r.y, r.x + r.width, r.y + r.height};
+    InvalidateRect(window_, &rect, TRUE);
+}
+
+void MenuWindow::InvalidateBanners() {
+    for (const Banner& banner : banners_) {
+        if (banner.picture) InvalidateBanner(banner);
+    }
+}
