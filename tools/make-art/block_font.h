@@ -4,7 +4,8 @@
 
 #include "pixel_mask.h"
 
-// A bold capital font drawn on a coarse grid; each grid cell becomes a `cell` x `cell` block.
+// Bold capitals, digits and some punctuation drawn on a coarse grid; each grid cell becomes a
+// `cell` x `cell` block.
 namespace block_font {
 
 inline constexpr int kRows = 8;

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+// Names of the disc's files as the menu files spell them, relative to the disc folder.
+namespace disc_files {
+
+inline constexpr std::string_view kBackground = "Menu\\menumain.jpg";
+inline constexpr std::string_view kClose = "Menu\\btn_close.bmp";
+inline constexpr std::string_view kMinimize = "Menu\\btn_minimize.bmp";
+inline constexpr std::string_view kHelp = "Menu\\btn_help.bmp";
+inline constexpr std::string_view kStar = "Menu\\btn_star.bmp";
+inline constexpr std::string_view kStory = "Menu\\btn_story.bmp";
+inline constexpr std::string_view kCategory = "Menu\\btn_category.bmp";
+inline constexpr std::string_view kApplication = "Menu\\btn_application.bmp";
+inline constexpr std::string_view kPage = "Menu\\btn_page.bmp";
+inline constexpr std::string_view kInstall = "Menu\\btn_install.bmp";
+inline constexpr std::string_view kRun = "Menu\\btn_run.bmp";
+inline constexpr std::string_view kInstruction = "Menu\\btn_instruction.bmp";
+inline constexpr std::string_view kWww = "Menu\\btn_www.bmp";
+inline constexpr std::string_view kBuy = "Menu\\btn_buy.bmp";
+inline constexpr std::string_view kEnglishFlag = "Menu\\flag_en.bmp";
+inline constexpr std::string_view kPolishFlag = "Menu\\flag_pl.bmp";
+inline constexpr std::string_view kAnimatedBanner = "Menu\\banner_anim.jpg";
+inline constexpr std::string_view kListBanner = "Menu\\banner_list.jpg";
+inline constexpr std::string_view kLinkBanner = "Menu\\banner_www.jpg";
+
+// Per application.
+std::string screenshot(std::string_view id);
+std::string tile(std::string_view id);
+
+// Where a file named as above lies under `disc`.
+std::filesystem::path on_disc(const std::filesystem::path& disc, std::string_view name);
+
+}  // namespace disc_files
