@@ -7,8 +7,8 @@
 #include "app/program_instance.h"
 #include "config/config_document.h"
 #include "config/version_info.h"
+#include "dialogs/language_dialog.h"
 #include "dialogs/language_request.h"
-#include "dialogs/language_step.h"
 #include "menu/menu_window.h"
 
 HINSTANCE g_instance = nullptr;
@@ -35,7 +35,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         MessageBoxA(nullptr, "Błąd ButtonManager.", nullptr, MB_OK);
         return 0;
     }
-    if (!ChooseLanguage(request)) return 0;
+    if (!ChooseLanguage(g_instance, request)) return 0;
     g_menuWindow.SetLanguage(request.language);
 
     const std::string datPath = "Menu\\" + request.language + ".dat";

@@ -4,7 +4,7 @@
 
 class ButtonManager;
 
-// Start parameter of the language step: the chosen name goes out, the manager goes in.
+// Start parameter of the language dialog: the chosen name goes out, the manager goes in.
 struct LanguageRequest {
     std::string language;
     ButtonManager* buttons = nullptr;

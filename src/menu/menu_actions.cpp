@@ -1,4 +1,7 @@
 #include "app/launch.h"
+#include "dialogs/help_dialog.h"
+#include "dialogs/info_dialog.h"
+#include "dialogs/outro_dialog.h"
 #include "menu/menu_ids.h"
 #include "menu/menu_window.h"
 
@@ -31,5 +34,9 @@ void MenuWindow::Minimize() { ShowWindow(window_, SW_MINIMIZE); }
 // The menu vanishes at once, then the loop ends.
 void MenuWindow::Close() {
     SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_SHOWWINDOW);
+    if (outro_) ShowOutro(instance_, window_);
     SendMessageA(window_, WM_CLOSE, 0, 0);
 }
+
+void MenuWindow::OpenHelp() { ShowHelpDialog(instance_, window_, language_); }
+void MenuWindow::OpenInfo() { ShowInfoDialog(instance_, window_); }

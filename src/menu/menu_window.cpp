@@ -1,26 +1,10 @@
 #include "menu/menu_window.h"
 
-#include <vector>
-
 #include "app/launch.h"
-#include "app/path_folder.h"
+#include "app/program_folder.h"
+#include "dialogs/splash_dialog.h"
 #include "menu/banner_rules.h"
 #include "menu/start_options.h"
-
-namespace {
-
-// The executable's full name, however long.
-std::string ModuleFileName(HINSTANCE instance) {
-    std::vector<char> name(MAX_PATH);
-    for (;;) {
-        const DWORD length =
-            GetModuleFileNameA(instance, name.data(), static_cast<DWORD>(name.size()));
-        if (length < name.size()) return std::string(name.data(), length);
-        name.resize(name.size() * 2);
-    }
-}
-
-}  // namespace
 
 MenuWindow::MenuWindow() { buttons_.RegisterButtonClass(GetModuleHandleA(nullptr)); }
 
@@ -33,13 +17,15 @@ MenuWindow::~MenuWindow() {
 void MenuWindow::OnCreate() {
     const StartOptions options = document_ ? ReadStartOptions(*document_) : StartOptions{};
     for (const StartStep& step : options.steps) {
-        if (step.kind == StartStep::Kind::Message) {
+        if (step.kind == StartStep::Kind::Intro) {
+            ShowSplash(instance_, window_);
+        } else {
             MessageBoxA(window_, step.text.c_str(), step.title.c_str(), MB_OK);
         }
     }
     outro_ = options.outro;
 
-    programFolder_ = DirectoryOfPath(ModuleFileName(instance_)) + "\\";
+    programFolder_ = ProgramFolder(instance_);
     background_.Load(window_, programFolder_ + "Menu\\menumain.jpg");
     CreateBackBuffer();
     BuildMenu();

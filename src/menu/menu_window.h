@@ -65,8 +65,8 @@ private:
     void ReportMissingInstaller(const std::string& title) override;
     void Minimize() override;
     void Close() override;
-    void OpenHelp() override {}
-    void OpenInfo() override {}
+    void OpenHelp() override;
+    void OpenInfo() override;
     void OpenAudioPlayer() override {}
 
     ButtonManager buttons_;

@@ -27,7 +27,7 @@ class StartupErrorTest : public MenuScenario {
 protected:
     // Starts the menu and expects the text in an ownerless box with the system's default
     // caption, then exit code 0 once OK is clicked, and no main window at any point.
-    void ExpectReportThenEnd(const std::string& text) {
+    void ExpectReportThenEnd(const std::string& text, bool ownedByLanguageDialog = false) {
         ASSERT_TRUE(DefaultCaption());
         StartMenu();
 
@@ -35,7 +35,11 @@ protected:
         ASSERT_NE(box, nullptr);
         const e2e::WindowDescription description = e2e::Describe(box);
         EXPECT_EQ(description.title, *DefaultCaption());
-        EXPECT_EQ(description.owner, nullptr);
+        if (ownedByLanguageDialog) {
+            EXPECT_EQ(e2e::ClassNameOf(description.owner), e2e::kDialogClass);
+        } else {
+            EXPECT_EQ(description.owner, nullptr);
+        }
         EXPECT_EQ(e2e::MessageBoxText(box), text);
 
         EXPECT_EQ(e2e::AnswerMessageBox(box, IDOK, kTimeout), e2e::AnswerMethod::kClick);
@@ -152,7 +156,7 @@ TEST_F(StartupErrorTest, MissingMenuDescriptionIsReported) {
 
 TEST_F(StartupErrorTest, MissingLanguageListIsReported) {
     Disc().Remove("Menu\\lang.dat");
-    ExpectReportThenEnd("Nie znaleziono pliku konfiguracyjnego języka.");
+    ExpectReportThenEnd("Nie znaleziono pliku konfiguracyjnego języka.", true);
 }
 
 }  // namespace

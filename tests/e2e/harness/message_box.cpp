@@ -8,8 +8,10 @@
 namespace e2e {
 namespace {
 
+// The program's own dialogs are of the same class; only a message box has the text static.
 bool IsMessageBox(HWND window) {
-    return IsWindowVisible(window) && ClassNameOf(window) == kDialogClass;
+    return IsWindowVisible(window) && ClassNameOf(window) == kDialogClass &&
+           ControlById(window, kMessageTextId) != nullptr;
 }
 
 bool IsTextStatic(HWND control) {

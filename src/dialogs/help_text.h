@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Shown in place of the help text when there is no language to name the file by.
+inline constexpr char kNoHelpLanguageText[] = "Couldn't find help file.";
+// Shown in place of the help text when the file cannot be opened.
+inline constexpr char kUnreadableHelpText[] = "Couldn't read help file.";
+
+// "pomoc_" + language + ".txt", relative to the current directory.
+std::string HelpFileName(std::string_view language);
+
+// The file's lines, each followed by CR LF. LF and CR LF line ends read alike and a last
+// line without its line end still counts. Nothing when the file cannot be opened.
+std::optional<std::string> ReadHelpFile(const std::string& path);
+
+// What the help dialog shows for the language, or for no language at all.
+std::string HelpText(const std::string* language);

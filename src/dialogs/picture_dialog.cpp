@@ -1,0 +1,27 @@
+#include "dialogs/picture_dialog.h"
+
+#include <windowsx.h>
+
+#include "app/window_placement.h"
+#include "resources/resource.h"
+
+void SetProgramIcon(HWND dialog) {
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE));
+    // A shared icon: the system frees it, not the dialog.
+    const HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_APPLICATION_ICON));
+    SendMessageA(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
+void ShowCentredOnScreen(HWND dialog, int width, int height) {
+    const int x = CentredOrigin(GetSystemMetrics(SM_CXSCREEN), width);
+    const int y = CentredOrigin(GetSystemMetrics(SM_CYSCREEN), height);
+    SetWindowPos(dialog, HWND_TOP, x, y, width, height, SWP_SHOWWINDOW);
+}
+
+// A caption press carries its point in screen coordinates.
+void DragFrom(HWND dialog, LPARAM clientPoint) {
+    POINT point{GET_X_LPARAM(clientPoint), GET_Y_LPARAM(clientPoint)};
+    ClientToScreen(dialog, &point);
+    SendMessageA(dialog, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <windows.h>
+
+// What the borderless picture dialogs, the start banner and the closing picture, share.
+
+// The program's icon, resource 101 of the dialog's instance, as its large and small icon.
+void SetProgramIcon(HWND dialog);
+// Puts the dialog on top, at that size in the middle of the screen, and shows it.
+void ShowCentredOnScreen(HWND dialog, int width, int height);
+// A left press at the client point moves the dialog while the button is held, as a press
+// on a caption would.
+void DragFrom(HWND dialog, LPARAM clientPoint);
