@@ -26,7 +26,7 @@ void MenuWindow::BuildMenu() {
     if (document_) {
         model_ = BuildMenuModel(*document_);
         for (const ControlSpec& control : model_.controls) CreateControl(control);
-        for (const BannerSpec& spec : model_.banners) AddBanner(spec);
+        for (const BannerSpec& layout : model_.banners) AddBanner(layout);
     }
     titleFont_ = CreateTextFont(18, "Arial", true, false);
     MenuView& view = *this;
@@ -60,9 +60,9 @@ void MenuWindow::CreateControl(const ControlSpec& control) {
     }
 }
 
-void MenuWindow::AddBanner(const BannerSpec& spec) {
-    Banner banner{spec, nullptr, 0, 1};
-    if (!spec.image.empty()) {
+void MenuWindow::AddBanner(const BannerSpec& layout) {
+    Banner banner{layout, nullptr, 0, 1};
+    if (!layout.image.empty()) {
         try {
             banner.picture = std::make_unique<Picture>();
         } catch (const std::bad_alloc&) {
@@ -70,15 +70,15 @@ void MenuWindow::AddBanner(const BannerSpec& spec) {
         }
     }
     if (banner.picture) {
-        banner.picture->Load(window_, programFolder_ + spec.image);
+        banner.picture->Load(window_, programFolder_ + layout.image);
         if (banner.picture->Bitmap()) {
-            banner.frameCount = FrameCount(banner.picture->Width(), spec.rect.width);
+            banner.frameCount = FrameCount(banner.picture->Width(), layout.rect.width);
         } else {
             banner.picture.reset();
         }
     }
     banners_.push_back(std::move(banner));
-    if (spec.timer != -1) {
-        SetTimer(window_, banners_.size(), static_cast<UINT>(spec.timer), nullptr);
+    if (layout.timer != -1) {
+        SetTimer(window_, banners_.size(), static_cast<UINT>(layout.timer), nullptr);
     }
 }

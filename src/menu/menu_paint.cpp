@@ -17,8 +17,8 @@ void MenuWindow::DrawContents(HDC dc) {
     }
     const Menu* current = navigator_ ? navigator_->CurrentMenu() : nullptr;
     for (const Banner& banner : banners_) {
-        if (!banner.picture || !IsBannerDrawn(banner.spec, current)) continue;
-        const ControlRect& r = banner.spec.rect;
+        if (!banner.picture || !IsBannerDrawn(banner.layout, current)) continue;
+        const ControlRect& r = banner.layout.rect;
         SelectGuard select(source.Get(), banner.picture->Bitmap());
         BitBlt(dc, r.x, r.y, r.width, r.height, source.Get(), banner.frame * r.width, 0, SRCCOPY);
     }
@@ -32,7 +32,7 @@ void MenuWindow::AdvanceBanner(WPARAM timer) {
 }
 
 void MenuWindow::InvalidateBanner(const Banner& banner) {
-    const ControlRect& r = banner.spec.rect;
+    const ControlRect& r = banner.layout.rect;
     const RECT rect{r.x, r.y, r.x + r.width, r.y + r.height};
     InvalidateRect(window_, &rect, TRUE);
 }

@@ -69,8 +69,8 @@ LRESULT MenuWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             [[fallthrough]];
         case WM_LBUTTONUP:
             if (hoveredBanner_ >= 0 && static_cast<size_t>(hoveredBanner_) < banners_.size() &&
-                !banners_[hoveredBanner_].spec.link.empty()) {
-                ::OpenDocument(banners_[hoveredBanner_].spec.link);
+                !banners_[hoveredBanner_].layout.link.empty()) {
+                ::OpenDocument(banners_[hoveredBanner_].layout.link);
             }
             return 0;
         default:

@@ -40,14 +40,14 @@ public:
 
 private:
     struct Banner {
-        BannerSpec spec;
+        BannerSpec layout;
         std::unique_ptr<Picture> picture;  // none when the banner has no picture
         int frame = 0;
         int frameCount = 1;
     };
 
     void CreateControl(const ControlSpec& control);
-    void AddBanner(const BannerSpec& spec);
+    void AddBanner(const BannerSpec& layout);
     void CreateBackBuffer();
     void AdvanceBanner(WPARAM timer);
     LRESULT ColourField(HDC dc, HWND field);
