@@ -1,4 +1,5 @@
 #include "app/launch.h"
+#include "audio/cd_audio_dialog.h"
 #include "dialogs/help_dialog.h"
 #include "dialogs/info_dialog.h"
 #include "dialogs/outro_dialog.h"
@@ -40,3 +41,4 @@ void MenuWindow::Close() {
 
 void MenuWindow::OpenHelp() { ShowHelpDialog(instance_, window_, language_); }
 void MenuWindow::OpenInfo() { ShowInfoDialog(instance_, window_); }
+void MenuWindow::OpenAudioPlayer() { ShowAudioPlayer(instance_, window_, &buttons_); }

@@ -67,7 +67,7 @@ private:
     void Close() override;
     void OpenHelp() override;
     void OpenInfo() override;
-    void OpenAudioPlayer() override {}
+    void OpenAudioPlayer() override;
 
     ButtonManager buttons_;
     std::string language_;

@@ -26,6 +26,15 @@ inline constexpr std::string_view kPolishFlag = "Menu\\flag_pl.bmp";
 inline constexpr std::string_view kAnimatedBanner = "Menu\\banner_anim.jpg";
 inline constexpr std::string_view kListBanner = "Menu\\banner_list.jpg";
 inline constexpr std::string_view kLinkBanner = "Menu\\banner_www.jpg";
+inline constexpr std::string_view kOutro = "Menu\\outro.jpg";
+
+// The audio player.
+inline constexpr std::string_view kPlayerConfig = "Menu\\cda.dat";
+inline constexpr std::string_view kPlayerBackground = "Menu\\cdabg.bmp";
+inline constexpr std::string_view kPlayerClose = "Menu\\cda_close.bmp";
+inline constexpr std::string_view kPlayerStart = "Menu\\cda_start.bmp";
+inline constexpr std::string_view kPlayerStop = "Menu\\cda_stop.bmp";
+inline constexpr std::string_view kChime = "Menu\\chime.wav";
 
 // Per application.
 std::string screenshot(std::string_view id);

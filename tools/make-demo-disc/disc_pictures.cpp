@@ -7,6 +7,7 @@
 #include "file_output.h"
 #include "jpeg_writer.h"
 #include "layout.h"
+#include "outro.h"
 #include "screen_window.h"
 
 namespace {
@@ -26,6 +27,7 @@ void write_pictures(const std::filesystem::path& disc) {
     write_jpeg(disc, disc_files::kAnimatedBanner, draw_animated_banner());
     write_jpeg(disc, disc_files::kListBanner, draw_list_banner());
     write_jpeg(disc, disc_files::kLinkBanner, draw_link_banner());
+    write_jpeg(disc, disc_files::kOutro, draw_outro());
     for (const Application& app : applications()) {
         write_jpeg(disc, disc_files::screenshot(app.id), app.draw_screen());
     }

@@ -68,4 +68,19 @@ inline constexpr int kLanguageWidth = 400;
 inline constexpr int kLanguageHeight = 160;
 inline constexpr std::array kLanguageButtons{Rect{30, 56, 160, 48}, Rect{210, 56, 160, 48}};
 
+// The audio player, its own window; the program opens its publisher's page from a fixed area.
+inline constexpr int kPlayerWidth = 480;
+inline constexpr int kPlayerHeight = 320;
+inline constexpr Rect kPlayerHeader{0, 0, 480, 44};
+inline constexpr Rect kPlayerClose{444, 8, 28, 28};
+inline constexpr Rect kPlayerCard{16, 56, 448, 190};
+// Start and stop share a place: the player shows one of them at a time.
+inline constexpr Rect kPlayerStart{208, 156, 64, 64};
+inline constexpr Rect kPlayerStatus{24, 222, 432, 20};
+inline constexpr Rect kPlayerLink{221, 263, 174, 34};
+
+// The closing picture.
+inline constexpr int kOutroWidth = 640;
+inline constexpr int kOutroHeight = 480;
+
 }  // namespace layout

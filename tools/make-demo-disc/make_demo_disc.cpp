@@ -1,5 +1,5 @@
 // Draws and writes the bundled demo disc: make-demo-disc DISC_DIR fills DISC_DIR with the menu
-// files, help texts, version file, pictures and button bitmaps.
+// files, help texts, version file, pictures, button bitmaps and the audio player.
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -11,6 +11,7 @@
 #include "help_file.h"
 #include "language_file.h"
 #include "menu_file.h"
+#include "player.h"
 
 namespace {
 
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
         write_texts(disc);
         write_pictures(disc);
         write_buttons(disc);
+        write_player(disc);
     } catch (const std::exception& error) {
         std::cerr << "make-demo-disc: " << error.what() << '\n';
         return 1;

@@ -151,8 +151,8 @@ std::string menu_file(Language language) {
                           .text("title", "Discmenu demo")
                           .number("width", layout::kWindowWidth)
                           .number("height", layout::kWindowHeight)
-                          .word("intro", "false")
-                          .word("outro", "false")
+                          .word("intro", "true")
+                          .word("outro", "true")
                           .str();
     out += fixed_items(language);
     out += banners();
