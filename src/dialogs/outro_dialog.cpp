@@ -78,33 +78,9 @@ void Close(HWND dialog) {
 }  // namespace
 
 INT_PTR CALLBACK OutroDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_INITDIALOG:
-            Initialise(dialog);
-            break;
-        case WM_PAINT: {
-            const PaintScope paint(dialog);
-            Paint(dialog, paint.Dc());
-            break;
-        }
-        case WM_PRINTCLIENT:
-            Paint(dialog, reinterpret_cast<HDC>(wParam));
-            break;
-        case WM_LBUTTONDOWN:
-            DragFrom(dialog, lParam);
-            break;
-        case WM_TIMER:
-            if (wParam == kCloseTimer) SendMessageA(dialog, WM_CLOSE, 0, 0);
-            break;
-        case WM_CLOSE:
-            Close(dialog);
-            break;
-        case WM_DESTROY:
-            // Ended some other way than by WM_CLOSE.
-            DeletePicture(dialog);
-            break;
-    }
-    return FALSE;
+    static constexpr PictureDialogParts kParts{kCloseTimer, Initialise, Paint, Close,
+                                               DeletePicture};
+    return HandlePictureDialog(kParts, dialog, message, wParam, lParam);
 }
 
 void ShowOutro(HINSTANCE instance, HWND owner) {

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "app/handles.h"
 #include "app/window_placement.h"
 #include "resources/resource.h"
 
@@ -24,4 +25,34 @@ void DragFrom(HWND dialog, LPARAM clientPoint) {
     POINT point{GET_X_LPARAM(clientPoint), GET_Y_LPARAM(clientPoint)};
     ClientToScreen(dialog, &point);
     SendMessageA(dialog, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
+}
+
+INT_PTR HandlePictureDialog(const PictureDialogParts& parts, HWND dialog, UINT message,
+                            WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            parts.initialise(dialog);
+            break;
+        case WM_PAINT: {
+            const PaintScope paint(dialog);
+            parts.paint(dialog, paint.Dc());
+            break;
+        }
+        case WM_PRINTCLIENT:
+            parts.paint(dialog, reinterpret_cast<HDC>(wParam));
+            break;
+        case WM_LBUTTONDOWN:
+            DragFrom(dialog, lParam);
+            break;
+        case WM_TIMER:
+            if (wParam == parts.closeTimer) SendMessageA(dialog, WM_CLOSE, 0, 0);
+            break;
+        case WM_CLOSE:
+            parts.close(dialog);
+            break;
+        case WM_DESTROY:
+            parts.release(dialog);
+            break;
+    }
+    return FALSE;
 }

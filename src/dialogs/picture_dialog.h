@@ -11,3 +11,18 @@ void ShowCentredOnScreen(HWND dialog, int width, int height);
 // A left press at the client point moves the dialog while the button is held, as a press
 // on a caption would.
 void DragFrom(HWND dialog, LPARAM clientPoint);
+
+// What tells the two picture dialogs apart; their messages are handled alike.
+struct PictureDialogParts {
+    UINT_PTR closeTimer;
+    void (*initialise)(HWND dialog);
+    void (*paint)(HWND dialog, HDC dc);
+    void (*close)(HWND dialog);
+    // Frees what the dialog holds when it ends some other way than by WM_CLOSE.
+    void (*release)(HWND dialog);
+};
+
+// The dialog procedure both share: paint (also for WM_PRINTCLIENT), drag, close on the
+// timer. Returns FALSE for every message.
+INT_PTR HandlePictureDialog(const PictureDialogParts& parts, HWND dialog, UINT message,
+                            WPARAM wParam, LPARAM lParam);

@@ -63,33 +63,8 @@ void Close(HWND dialog) {
 }  // namespace
 
 INT_PTR CALLBACK SplashDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_INITDIALOG:
-            Initialise(dialog);
-            break;
-        case WM_PAINT: {
-            const PaintScope paint(dialog);
-            Paint(dialog, paint.Dc());
-            break;
-        }
-        case WM_PRINTCLIENT:
-            Paint(dialog, reinterpret_cast<HDC>(wParam));
-            break;
-        case WM_LBUTTONDOWN:
-            DragFrom(dialog, lParam);
-            break;
-        case WM_TIMER:
-            if (wParam == kCloseTimer) SendMessageA(dialog, WM_CLOSE, 0, 0);
-            break;
-        case WM_CLOSE:
-            Close(dialog);
-            break;
-        case WM_DESTROY:
-            // Ended some other way than by WM_CLOSE.
-            DeleteBanner(dialog);
-            break;
-    }
-    return FALSE;
+    static constexpr PictureDialogParts kParts{kCloseTimer, Initialise, Paint, Close, DeleteBanner};
+    return HandlePictureDialog(kParts, dialog, message, wParam, lParam);
 }
 
 void ShowSplash(HINSTANCE instance, HWND owner) {
