@@ -2,8 +2,11 @@
 
 #include <fstream>
 #include <stdexcept>
+#include <system_error>
 
 void write_file(const std::filesystem::path& path, std::string_view bytes) {
+    std::error_code ignored;
+    std::filesystem::create_directories(path.parent_path(), ignored);
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     file.close();

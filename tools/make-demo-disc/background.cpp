@@ -7,6 +7,7 @@
 #include "fill.h"
 #include "icon.h"
 #include "image_ops.h"
+#include "info_card.h"
 #include "label.h"
 #include "layout.h"
 #include "night_sky.h"
@@ -43,25 +44,6 @@ void paint_header(Image& image) {
     paint_sparkles(image, {tag_left + 84, 6, layout::kHelp.x - tag_left - 96, 48}, 7, 11);
 }
 
-void paint_info_card(Image& image) {
-    paint_card(image, layout::kInfoCard);
-    const Rect& title = layout::kTitle;
-    paint_outline(image, title, Rgba{214, 176, 90}, 4);
-    fill(image, rectangle(title.x, title.y, title.width, title.height), theme::kTitleField);
-
-    const Rect& screen = layout::kScreen;
-    fill(image,
-         rounded_rectangle(screen.x - 4, screen.y - 4, screen.width + 8, screen.height + 8, 6),
-         Rgba{24, 26, 38});
-    fill(image, rectangle(screen.x, screen.y, screen.width, screen.height),
-         vertical_gradient(Rgba{44, 48, 70}, Rgba{22, 24, 36}, screen.y, screen.bottom()));
-
-    const Rect& description = layout::kDescription;
-    paint_outline(image, description, theme::kCardEdge, 4);
-    fill(image, rectangle(description.x, description.y, description.width, description.height),
-         theme::kDescriptionField);
-}
-
 // A faint disc where the list banner stands, for the view that hides it.
 void paint_watermark(Image& image, const Rect& area) {
     const double cx = area.x + area.width / 2.0;
@@ -90,7 +72,8 @@ Image draw_background() {
     paint_card(image, layout::kCategoryCard);
     paint_watermark(image, layout::kListBanner);
     paint_card(image, layout::kApplicationCard);
-    paint_info_card(image);
+    paint_info_card(image, {layout::kInfoCard, layout::kTitle, layout::kScreen,
+                            layout::kDescription, theme::kTitleField, theme::kDescriptionField});
     paint_card(image, layout::kActionBar);
     paint_footer(image);
     return image;

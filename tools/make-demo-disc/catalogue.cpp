@@ -21,7 +21,7 @@ const std::array kApplications{
                  "and a mode for two players. The demo holds the first world.",
                  "Obroń statki kolonistów przed falami najeźdźców. Trzy światy, dwanaście misji "
                  "i tryb dla dwóch graczy. Wersja demo zawiera pierwszy świat."},
-                "setup\\space\\setup.exe",
+                "setup\\space\\setup.bat",
                 "",
                 true,
                 true,
@@ -35,7 +35,7 @@ const std::array kApplications{
                  "the clock on six tracks. The demo holds two tracks.",
                  "Zręcznościowe wyścigi po górskich drogach. Wyprzedzaj rywali, zbieraj premie i "
                  "pokonaj czas na sześciu trasach. Wersja demo zawiera dwie trasy."},
-                "setup\\road\\setup.exe",
+                "setup\\road\\setup.bat",
                 "install",
                 true,
                 true,
@@ -49,7 +49,7 @@ const std::array kApplications{
                  "twenty colourful levels. The demo holds five levels.",
                  "Wesoła gra platformowa: skacz, zbieraj monety i odkrywaj tajne komnaty na "
                  "dwudziestu kolorowych poziomach. Wersja demo zawiera pięć poziomów."},
-                "setup\\jumper\\setup.exe",
+                "setup\\jumper\\setup.bat",
                 "",
                 false,
                 true,
@@ -63,7 +63,7 @@ const std::array kApplications{
                  "a table of best scores. The demo holds the marathon.",
                  "Klasyczna łamigłówka ze spadającymi klockami: maraton, wyścig z czasem i tabela "
                  "najlepszych wyników. Wersja demo zawiera maraton."},
-                "setup\\blocks\\setup.exe",
+                "setup\\blocks\\setup.bat",
                 "",
                 true,
                 false,
@@ -77,7 +77,7 @@ const std::array kApplications{
                  "stages. The demo holds ten stages.",
                  "Rozbij wszystkie cegły odbijaną piłką. Dodatki, ruchome ściany i pięćdziesiąt "
                  "etapów. Wersja demo zawiera dziesięć etapów."},
-                "setup\\bricks\\setup.exe",
+                "setup\\bricks\\setup.bat",
                 "",
                 true,
                 true,
@@ -91,7 +91,7 @@ const std::array kApplications{
                  "of moves and saved games. The demo plays two levels.",
                  "Warcaby z komputerem na pięciu poziomach trudności, z podpowiedziami, historią "
                  "ruchów i zapisem partii. Wersja demo ma dwa poziomy."},
-                "setup\\checkers\\setup.exe",
+                "setup\\checkers\\setup.bat",
                 "",
                 true,
                 true,
@@ -105,7 +105,7 @@ const std::array kApplications{
                  "a palette of colours. Full version.",
                  "Przyjazny program do rysowania dla całej rodziny: pędzle, kształty, stemple i "
                  "paleta barw. Pełna wersja."},
-                "setup\\paint\\setup.exe",
+                "setup\\paint\\setup.bat",
                 "",
                 true,
                 true,
@@ -119,7 +119,7 @@ const std::array kApplications{
                  "as sound files. Full version.",
                  "Komponuj własne melodie na siatce nut z dwunastoma instrumentami i zapisuj je "
                  "w plikach dźwiękowych. Pełna wersja."},
-                "setup\\music\\setup.exe",
+                "setup\\music\\setup.bat",
                 "",
                 true,
                 true,
@@ -133,7 +133,7 @@ const std::array kApplications{
                  "any place on Earth. Full version.",
                  "Poznaj nocne niebo: gwiazdozbiory, planety i Księżyc dla dowolnej daty i "
                  "dowolnego miejsca na Ziemi. Pełna wersja."},
-                "setup\\atlas\\setup.exe",
+                "setup\\atlas\\setup.bat",
                 "",
                 false,
                 true,
@@ -147,7 +147,7 @@ const std::array kApplications{
                  "straight from this disc, without installing.",
                  "Nagrywaj pliki, muzykę i obrazy płyt na CD i DVD w kilku kliknięciach. Działa "
                  "prosto z tej płyty, bez instalowania."},
-                "tools\\burner\\burner.exe",
+                "tools\\burner\\burner.bat",
                 "open",
                 true,
                 true,
@@ -161,7 +161,7 @@ const std::array kApplications{
                  "from the keyboard or the mouse.",
                  "Menedżer plików z dwoma panelami do kopiowania, przenoszenia i przeglądania "
                  "plików, obsługiwany klawiaturą lub myszą."},
-                "setup\\commander\\setup.exe",
+                "setup\\commander\\setup.bat",
                 "install",
                 false,
                 true,

@@ -4,6 +4,7 @@
 #include "bmp_writer.h"
 #include "catalogue.h"
 #include "disc_files.h"
+#include "disc_path.h"
 #include "file_output.h"
 #include "fill.h"
 #include "flag_button.h"
@@ -16,17 +17,6 @@
 namespace {
 
 constexpr Rgba kTileIcon{120, 70, 30};
-
-void write_strip(const std::filesystem::path& disc, std::string_view name, const Image& backdrop,
-                 const Rect& place, const FramePainter& paint) {
-    write_file(disc_files::on_disc(disc, name), encode_bmp(button_strip(backdrop, place, paint)));
-}
-
-GlyphPainter sized(void (*glyph)(Image&, double, double, double, Rgba), double size) {
-    return [glyph, size](Image& image, double x, double y, Rgba colour) {
-        glyph(image, x, y, size, colour);
-    };
-}
 
 // A tile: a text button with the application's symbol in a badge at its left end.
 FramePainter tile_button(IconPainter icon) {
@@ -43,18 +33,12 @@ FramePainter tile_button(IconPainter icon) {
 }
 
 void write_window_buttons(const std::filesystem::path& disc, const Image& background) {
-    write_strip(disc, disc_files::kClose, background, layout::kClose,
-                icon_button(sized(paint_cross, 10), true));
-    write_strip(disc, disc_files::kMinimize, background, layout::kMinimize,
-                icon_button(sized(paint_dash, 10), false));
-    write_strip(disc, disc_files::kHelp, background, layout::kHelp,
-                icon_button([](Image& image, double x, double y,
-                               Rgba colour) { paint_question_mark(image, x, y, colour); },
-                            false));
-    write_strip(disc, disc_files::kStar, background, layout::kStar,
-                icon_button(sized(paint_star, 20), false));
+    write_strip(disc, disc_files::kClose, background, layout::kClose, close_button());
+    write_strip(disc, disc_files::kMinimize, background, layout::kMinimize, minimize_button());
+    write_strip(disc, disc_files::kHelp, background, layout::kHelp, help_button());
+    write_strip(disc, disc_files::kStar, background, layout::kStar, star_button());
     write_strip(disc, disc_files::kStory, background, layout::kStory,
-                icon_button(sized(paint_notes, 18), false));
+                icon_button(sized_glyph(paint_notes, 18), false));
 }
 
 void write_menu_buttons(const std::filesystem::path& disc, const Image& background) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -36,11 +35,12 @@ inline constexpr std::string_view kPlayerStart = "Menu\\cda_start.bmp";
 inline constexpr std::string_view kPlayerStop = "Menu\\cda_stop.bmp";
 inline constexpr std::string_view kChime = "Menu\\chime.wav";
 
+inline constexpr std::string_view kAutorun = "autorun.inf";
+
 // Per application.
 std::string screenshot(std::string_view id);
 std::string tile(std::string_view id);
-
-// Where a file named as above lies under `disc`.
-std::filesystem::path on_disc(const std::filesystem::path& disc, std::string_view name);
+// The instruction in one language ("en", "pl").
+std::string instruction(std::string_view id, std::string_view language);
 
 }  // namespace disc_files

@@ -4,6 +4,7 @@
 #include "banners.h"
 #include "catalogue.h"
 #include "disc_files.h"
+#include "disc_path.h"
 #include "file_output.h"
 #include "jpeg_writer.h"
 #include "layout.h"
@@ -17,7 +18,7 @@ static_assert(layout::kScreen.width == kScreenWidth && layout::kScreen.height ==
               "screenshots fill the screenshot field exactly");
 
 void write_jpeg(const std::filesystem::path& disc, std::string_view name, const Image& image) {
-    write_file(disc_files::on_disc(disc, name), encode_jpeg(image, kJpegQuality));
+    write_file(on_disc(disc, name), encode_jpeg(image, kJpegQuality));
 }
 
 }  // namespace

@@ -11,19 +11,7 @@ std::string language_file() {
                           .number("height", layout::kLanguageHeight)
                           .text("bgcolor", colour_text(theme::kLanguageDialog))
                           .str();
-    out += ConfigLine("item")
-               .word("type", "button")
-               .word("name", "en")
-               .text("text", "English")
-               .text("image", disc_files::kEnglishFlag)
-               .place(layout::kLanguageButtons[0])
-               .str();
-    out += ConfigLine("item")
-               .word("type", "button")
-               .word("name", "pl")
-               .text("text", "Polski")
-               .text("image", disc_files::kPolishFlag)
-               .place(layout::kLanguageButtons[1])
-               .str();
+    out += button_item("en", "English", disc_files::kEnglishFlag, layout::kLanguageButtons[0]);
+    out += button_item("pl", "Polski", disc_files::kPolishFlag, layout::kLanguageButtons[1]);
     return out;
 }

@@ -2,18 +2,10 @@
 
 #include <array>
 
+#include "rect.h"
+
 // Where everything stands in the 800 x 600 main window; the background is drawn around these
 // places and the menu files put the controls on them.
-struct Rect {
-    int x;
-    int y;
-    int width;
-    int height;
-
-    int right() const { return x + width; }
-    int bottom() const { return y + height; }
-};
-
 namespace layout {
 
 inline constexpr int kWindowWidth = 800;

@@ -13,51 +13,32 @@ constexpr std::string_view kSite = "https://discmenu.example/";
 
 std::string language_code(Language language) { return language == Language::english ? "en" : "pl"; }
 
-std::string button(std::string_view name, std::string_view caption, std::string_view image,
-                   const Rect& place) {
-    ConfigLine line("item");
-    line.word("type", "button").word("name", name);
-    if (!caption.empty()) {
-        line.text("text", caption);
-    }
-    return line.text("image", image).place(place).str();
-}
-
 std::string fixed_items(Language language) {
     const auto in = [language](Localized text) { return text.in(language); };
     std::string out;
-    out += button("close", "", disc_files::kClose, layout::kClose);
-    out += button("minimize", "", disc_files::kMinimize, layout::kMinimize);
-    out += button("help", "", disc_files::kHelp, layout::kHelp);
-    out += button("star", "", disc_files::kStar, layout::kStar);
-    out += button("story", "", disc_files::kStory, layout::kStory);
+    out += button_item("close", "", disc_files::kClose, layout::kClose);
+    out += button_item("minimize", "", disc_files::kMinimize, layout::kMinimize);
+    out += button_item("help", "", disc_files::kHelp, layout::kHelp);
+    out += button_item("star", "", disc_files::kStar, layout::kStar);
+    out += button_item("story", "", disc_files::kStory, layout::kStory);
 
-    out += ConfigLine("item")
-               .word("type", "text")
-               .word("name", "title")
-               .text("bgcolor", colour_text(theme::kTitleField))
-               .place(layout::kTitle)
-               .str();
-    out += ConfigLine("item")
-               .word("type", "text")
-               .word("name", "description")
-               .text("bgcolor", colour_text(theme::kDescriptionField))
-               .place(layout::kDescription)
-               .str();
+    out += text_field_item("title", theme::kTitleField, layout::kTitle);
+    out += text_field_item("description", theme::kDescriptionField, layout::kDescription);
     out += ConfigLine("item")
                .word("type", "image")
                .word("name", "screen")
                .place(layout::kScreen)
                .str();
 
-    out += button("install", in({"Install", "Instaluj"}), disc_files::kInstall, layout::kInstall);
-    out += button("run", in({"Run", "Uruchom"}), disc_files::kRun, layout::kInstall);
-    out += button("instruction", in({"Instruction", "Instrukcja"}), disc_files::kInstruction,
-                  layout::kInstruction);
-    out += button("www", "WWW", disc_files::kWww, layout::kWww);
-    out += button("buy", in({"Buy", "Kup"}), disc_files::kBuy, layout::kBuy);
-    out += button("prev", in({"< Prev", "< Wstecz"}), disc_files::kPage, layout::kPrevious);
-    out += button("next", in({"Next >", "Dalej >"}), disc_files::kPage, layout::kNext);
+    out +=
+        button_item("install", in({"Install", "Instaluj"}), disc_files::kInstall, layout::kInstall);
+    out += button_item("run", in({"Run", "Uruchom"}), disc_files::kRun, layout::kInstall);
+    out += button_item("instruction", in({"Instruction", "Instrukcja"}), disc_files::kInstruction,
+                       layout::kInstruction);
+    out += button_item("www", "WWW", disc_files::kWww, layout::kWww);
+    out += button_item("buy", in({"Buy", "Kup"}), disc_files::kBuy, layout::kBuy);
+    out += button_item("prev", in({"< Prev", "< Wstecz"}), disc_files::kPage, layout::kPrevious);
+    out += button_item("next", in({"Next >", "Dalej >"}), disc_files::kPage, layout::kNext);
     return out;
 }
 
@@ -97,7 +78,7 @@ std::string application(const Application& app, Language language) {
         line.word("execopen", app.execopen);
     }
     if (app.instruction) {
-        line.text("instruction", "docs\\" + std::string(app.id) + "_" + code + ".txt");
+        line.text("instruction", disc_files::instruction(app.id, code));
     }
     if (app.www) {
         line.text("www", std::string(kSite) + code + "/" + std::string(app.id));

@@ -10,6 +10,7 @@
 #include "chime.h"
 #include "config_line.h"
 #include "disc_files.h"
+#include "disc_path.h"
 #include "file_output.h"
 #include "fill.h"
 #include "glyphs.h"
@@ -25,15 +26,6 @@ namespace {
 constexpr std::string_view kLinkText = "WWW.DISCMENU";
 constexpr Rgba kLinkTop{255, 226, 120};
 constexpr Rgba kLinkBottom{255, 180, 60};
-
-std::string player_button(std::string_view name, std::string_view image, const Rect& place) {
-    return ConfigLine("item")
-        .word("type", "button")
-        .word("name", name)
-        .text("image", image)
-        .place(place)
-        .str();
-}
 
 void paint_play(Image& image, double x, double y, Rgba colour) {
     fill(image, polygon({{x - 8, y - 12}, {x + 13, y}, {x - 8, y + 12}}), colour);
@@ -73,14 +65,9 @@ Image draw_player_background() {
     const double cy = start.y + start.height / 2.0;
     fill(image,
          difference(circle(cx, cy, start.width / 2.0 + 7), circle(cx, cy, start.width / 2.0 + 3)),
-         theme::kCardEdge);
+         kCardEdge);
     paint_link(image);
     return image;
-}
-
-void write_strip(const std::filesystem::path& disc, std::string_view name, const Image& backdrop,
-                 const Rect& place, const FramePainter& paint) {
-    write_file(disc_files::on_disc(disc, name), encode_bmp(button_strip(backdrop, place, paint)));
 }
 
 }  // namespace
@@ -91,9 +78,9 @@ std::string player_file() {
                           .number("height", layout::kPlayerHeight)
                           .str();
     out += ConfigLine("audio").word("type", "mp3").text("file", disc_files::kChime).str();
-    out += player_button("close", disc_files::kPlayerClose, layout::kPlayerClose);
-    out += player_button("start", disc_files::kPlayerStart, layout::kPlayerStart);
-    out += player_button("stop", disc_files::kPlayerStop, layout::kPlayerStart);
+    out += button_item("close", "", disc_files::kPlayerClose, layout::kPlayerClose);
+    out += button_item("start", "", disc_files::kPlayerStart, layout::kPlayerStart);
+    out += button_item("stop", "", disc_files::kPlayerStop, layout::kPlayerStart);
     out += ConfigLine("item")
                .word("type", "region")
                .word("name", "status")
@@ -103,9 +90,9 @@ std::string player_file() {
 }
 
 void write_player(const std::filesystem::path& disc) {
-    write_file(disc_files::on_disc(disc, disc_files::kPlayerConfig), player_file());
+    write_file(on_disc(disc, disc_files::kPlayerConfig), player_file());
     const Image background = draw_player_background();
-    write_file(disc_files::on_disc(disc, disc_files::kPlayerBackground), encode_bmp(background));
+    write_file(on_disc(disc, disc_files::kPlayerBackground), encode_bmp(background));
     write_strip(disc, disc_files::kPlayerClose, background, layout::kPlayerClose,
                 icon_button([](Image& image, double x, double y,
                                Rgba colour) { paint_cross(image, x, y, 10, colour); },
@@ -114,5 +101,5 @@ void write_player(const std::filesystem::path& disc) {
                 icon_button(paint_play, false));
     write_strip(disc, disc_files::kPlayerStop, background, layout::kPlayerStart,
                 icon_button(paint_stop, false));
-    write_file(disc_files::on_disc(disc, disc_files::kChime), encode_chime());
+    write_file(on_disc(disc, disc_files::kChime), encode_chime());
 }

@@ -7,8 +7,6 @@ namespace theme {
 
 inline constexpr Rgba kNightTop{22, 36, 84};
 inline constexpr Rgba kNightBottom{78, 28, 106};
-inline constexpr Rgba kCard{236, 240, 248};
-inline constexpr Rgba kCardEdge{188, 198, 222};
 inline constexpr Rgba kInk{28, 30, 44};
 // Backgrounds of the title and description fields.
 inline constexpr Rgba kTitleField{255, 243, 208};

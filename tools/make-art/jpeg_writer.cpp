@@ -1,5 +1,7 @@
 #include "jpeg_writer.h"
 
+#define STBI_WRITE_NO_STDIO
+#define STB_IMAGE_WRITE_IMPLEMENTATION
 #include <stb_image_write.h>
 
 #include <stdexcept>

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "fill.h"
+#include "glyphs.h"
 
 namespace {
 
@@ -50,3 +51,21 @@ FramePainter icon_button(GlyphPainter glyph, bool warning) {
         glyph(frame, cx, cy, look.glyph);
     };
 }
+
+GlyphPainter sized_glyph(void (*glyph)(Image&, double, double, double, Rgba), double size) {
+    return [glyph, size](Image& image, double x, double y, Rgba colour) {
+        glyph(image, x, y, size, colour);
+    };
+}
+
+FramePainter close_button() { return icon_button(sized_glyph(paint_cross, 10), true); }
+
+FramePainter minimize_button() { return icon_button(sized_glyph(paint_dash, 10), false); }
+
+FramePainter help_button() {
+    return icon_button([](Image& image, double x, double y,
+                          Rgba colour) { paint_question_mark(image, x, y, colour); },
+                       false);
+}
+
+FramePainter star_button() { return icon_button(sized_glyph(paint_star, 20), false); }

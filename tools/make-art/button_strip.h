@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "image.h"
-#include "layout.h"
+#include "rect.h"
 
 // The three looks of an image button, in the order of its bitmap strip.
 enum class ButtonState { normal, hover, pressed };

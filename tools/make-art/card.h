@@ -1,7 +1,11 @@
 #pragma once
 
 #include "image.h"
-#include "layout.h"
+#include "rect.h"
+
+// The panel's face and edge.
+inline constexpr Rgba kCardFace{236, 240, 248};
+inline constexpr Rgba kCardEdge{188, 198, 222};
 
 // A light rounded panel with a soft shadow and a thin edge.
 void paint_card(Image& image, const Rect& area);

@@ -10,3 +10,12 @@ using GlyphPainter = std::function<void(Image& image, double x, double y, Rgba c
 
 // `warning` buttons turn red under the mouse, the way a close button does.
 FramePainter icon_button(GlyphPainter glyph, bool warning);
+
+// A glyph of glyphs.h drawn `size` pixels across.
+GlyphPainter sized_glyph(void (*glyph)(Image&, double, double, double, Rgba), double size);
+
+// The round window buttons: close (red under the mouse), minimize, help and about.
+FramePainter close_button();
+FramePainter minimize_button();
+FramePainter help_button();
+FramePainter star_button();

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "colour.h"
-#include "layout.h"
+#include "rect.h"
 
 // One element of a configuration file on one line: `<tag key=value .../>`, items separated by
 // single spaces. Words and numbers stand bare, texts are quoted.
@@ -26,6 +26,14 @@ public:
 private:
     std::string line_;
 };
+
+// An image button: `<item type=button name=... text="caption" image="..." positionX=.../>`, the
+// caption left out when it is empty.
+std::string button_item(std::string_view name, std::string_view caption, std::string_view image,
+                        const Rect& place);
+
+// A text field of the menu: `<item type=text name=... bgcolor="r;g;b" positionX=.../>`.
+std::string text_field_item(std::string_view name, Rgba background, const Rect& place);
 
 // "red;green;blue", the colour form of the configuration files.
 std::string colour_text(Rgba colour);

@@ -1,7 +1,6 @@
 #include "card.h"
 
 #include "fill.h"
-#include "theme.h"
 
 namespace {
 
@@ -18,11 +17,10 @@ void paint_card(Image& image, const Rect& area) {
                                area.height + step + 1, kRadius + step),
              Rgba{0, 0, 16, alpha});
     }
-    fill(image, rounded_rectangle(area.x, area.y, area.width, area.height, kRadius),
-         theme::kCardEdge);
+    fill(image, rounded_rectangle(area.x, area.y, area.width, area.height, kRadius), kCardEdge);
     fill(image,
          rounded_rectangle(area.x + 1, area.y + 1, area.width - 2, area.height - 2, kRadius - 1),
-         theme::kCard);
+         kCardFace);
 }
 
 void paint_outline(Image& image, const Rect& area, Rgba colour, int radius) {

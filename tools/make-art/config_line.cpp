@@ -35,6 +35,25 @@ ConfigLine& ConfigLine::place(const Rect& rect) {
 
 std::string ConfigLine::str() const { return line_ + "/>\n"; }
 
+std::string button_item(std::string_view name, std::string_view caption, std::string_view image,
+                        const Rect& place) {
+    ConfigLine line("item");
+    line.word("type", "button").word("name", name);
+    if (!caption.empty()) {
+        line.text("text", caption);
+    }
+    return line.text("image", image).place(place).str();
+}
+
+std::string text_field_item(std::string_view name, Rgba background, const Rect& place) {
+    return ConfigLine("item")
+        .word("type", "text")
+        .word("name", name)
+        .text("bgcolor", colour_text(background))
+        .place(place)
+        .str();
+}
+
 std::string colour_text(Rgba colour) {
     return std::to_string(colour.r) + ";" + std::to_string(colour.g) + ";" +
            std::to_string(colour.b);

@@ -1,0 +1,3 @@
+@echo off
+echo Block Drop: the Discmenu demo disc holds no real program.
+pause

@@ -1,0 +1,3 @@
+@echo off
+echo Checkers Pro: the Discmenu demo disc holds no real program.
+pause

@@ -1,0 +1,3 @@
+@echo off
+echo File Commander: the Discmenu demo disc holds no real program.
+pause

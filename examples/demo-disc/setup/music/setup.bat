@@ -1,0 +1,3 @@
+@echo off
+echo Music Box: the Discmenu demo disc holds no real program.
+pause
