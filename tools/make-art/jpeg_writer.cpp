@@ -1,5 +1,7 @@
 #include "jpeg_writer.h"
 
+// Static, so programs that hold an stb_image_write of their own link too.
+#define STB_IMAGE_WRITE_STATIC
 #define STBI_WRITE_NO_STDIO
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #include <stb_image_write.h>

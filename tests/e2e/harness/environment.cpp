@@ -23,6 +23,8 @@ std::string StartExePath() { return RequiredVariable("DISCMENU_START_EXE"); }
 
 std::string FixturesPath() { return RequiredVariable("DISCMENU_E2E_FIXTURES"); }
 
+std::string DemoDiscPath() { return RequiredVariable("DISCMENU_DEMO_DISC"); }
+
 std::string FixturePath(std::string_view name) { return FixturesPath() + "\\" + std::string(name); }
 
 }  // namespace e2e

@@ -9,6 +9,8 @@ namespace e2e {
 std::string StartExePath();
 // The folder holding the fixture discs, from DISCMENU_E2E_FIXTURES. Throws when it is not set.
 std::string FixturesPath();
+// The bundled demo disc, from DISCMENU_DEMO_DISC. Throws when it is not set.
+std::string DemoDiscPath();
 // The folder of one fixture disc.
 std::string FixturePath(std::string_view name);
 
