@@ -39,9 +39,13 @@ std::string AddTextFile(IsoDir* root, const char* name, const std::string& text)
         std::free(buffer);
         return IsoErrorText(result);
     }
+    // The new file takes over the stream's reference.
     result = iso_tree_add_new_file(root, name, stream, nullptr);
-    iso_stream_unref(stream);
-    return result < 0 ? IsoErrorText(result) : std::string();
+    if (result < 0) {
+        iso_stream_unref(stream);
+        return IsoErrorText(result);
+    }
+    return {};
 }
 
 struct BurnSourceFree {
