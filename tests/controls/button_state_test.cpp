@@ -33,8 +33,10 @@ TEST(ButtonStateWord, AnyNonzeroHalfCountsAsSet) {
     const ButtonState state = UnpackButtonState(0x00020004);
     EXPECT_TRUE(state.hover);
     EXPECT_TRUE(state.pressed);
-    EXPECT_FALSE(UnpackButtonState(std::intptr_t{1} << 32).hover);
-    EXPECT_FALSE(UnpackButtonState(std::intptr_t{1} << 32).pressed);
+    // Bits above the two halves never count; a 32-bit word has none.
+    const auto above = static_cast<std::intptr_t>(std::uint64_t{1} << 32);
+    EXPECT_FALSE(UnpackButtonState(above).hover);
+    EXPECT_FALSE(UnpackButtonState(above).pressed);
 }
 
 TEST(ButtonStateHover, ReportsOnlyChanges) {
