@@ -1,5 +1,6 @@
 // The start-up floor: a plain Win32 program that opens one window of the menu's size, paints
-// it once and quits. With "stay" it keeps the window open instead, the idle floor.
+// it once and quits. With "stay" it keeps the window open instead, the idle floor; with "tick"
+// it also runs an empty 10 ms timer, the floor of any 10 ms poll.
 #include <windows.h>
 
 #include <cstring>
@@ -24,7 +25,8 @@ LRESULT CALLBACK FloorProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
-    g_stay = std::strcmp(commandLine, "stay") == 0;
+    const bool tick = std::strcmp(commandLine, "tick") == 0;
+    g_stay = tick || std::strcmp(commandLine, "stay") == 0;
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = FloorProc;
@@ -35,6 +37,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     HWND window = CreateWindowExA(0, "FloorWindow", "Floor", WS_POPUP, 112, 84, 800, 600, nullptr,
                                   nullptr, instance, nullptr);
     ShowWindow(window, SW_SHOWNORMAL);
+    if (tick) SetTimer(window, 1, 10, nullptr);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
     return 0;

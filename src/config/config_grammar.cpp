@@ -7,6 +7,14 @@ namespace {
 
 using ItemViews = std::vector<std::pair<std::string_view, std::string_view>>;
 
+// Items are short: a plain loop beats a library search call per key and value.
+size_t FindShort(std::string_view text, char wanted, size_t from) {
+    for (size_t i = from; i < text.size(); ++i) {
+        if (text[i] == wanted) return i;
+    }
+    return std::string_view::npos;
+}
+
 // Each item is key "=" value, the value either quoted up to the next quote or unquoted up to
 // the next space or the end. An item without "=", or with nothing after it, or with an open
 // quote, is dropped together with the rest of the text.
@@ -14,17 +22,17 @@ void FindItems(std::string_view text, ItemViews& items) {
     items.clear();
     size_t i = 0;
     while (i < text.size()) {
-        const size_t equals = text.find('=', i);
+        const size_t equals = FindShort(text, '=', i);
         if (equals == std::string_view::npos || equals + 1 == text.size()) break;
         const std::string_view key = text.substr(i, equals - i);
         size_t valueStart = equals + 1;
         size_t end = 0;  // the byte that ends the item
         if (text[valueStart] == '"') {
             ++valueStart;
-            end = text.find('"', valueStart);
+            end = FindShort(text, '"', valueStart);
             if (end == std::string_view::npos) break;
         } else {
-            end = text.find(' ', valueStart);
+            end = FindShort(text, ' ', valueStart);
             if (end == std::string_view::npos) end = text.size();
         }
         items.emplace_back(key, text.substr(valueStart, end - valueStart));
