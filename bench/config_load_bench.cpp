@@ -1,7 +1,8 @@
-// Loads a generated menu description of about 5 MB in both storage forms and prints
-// the time and throughput of each, next to a plain read of the same bytes.
-#include <chrono>
-#include <cstdio>
+// Loads a generated menu description of about 5 MB in both storage forms, each next to the floor
+// of reading the same file into memory and scanning it once. Google Benchmark reports the
+// throughput of each as bytes_per_second.
+#include <benchmark/benchmark.h>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -25,44 +26,81 @@ std::string GeneratedMenu(size_t bytes) {
     return text;
 }
 
-template <class Load>
-double Seconds(Load load) {
-    double best = 1e9;
-    for (int run = 0; run < 5; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        load();
-        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-        best = std::min(best, took.count());
+// The description in both forms in a temp folder, for as long as the benchmarks run.
+class MenuFiles {
+public:
+    MenuFiles() {
+        std::filesystem::create_directories(dir_);
+        const std::string text = GeneratedMenu(5'000'000);
+        std::ofstream(TextPath(), std::ios::binary) << text;
+        ConfigDocument document;
+        document.LoadText(TextPath());
+        document.SaveBinary(BinaryPath());
+        textBytes_ = static_cast<int64_t>(std::filesystem::file_size(TextPath()));
+        binaryBytes_ = static_cast<int64_t>(std::filesystem::file_size(BinaryPath()));
     }
-    return best;
+    ~MenuFiles() { std::filesystem::remove_all(dir_); }
+
+    std::string TextPath() const { return (dir_ / "menu.dat").string(); }
+    std::string BinaryPath() const { return (dir_ / "menu.bin").string(); }
+    // Each form's throughput counts the bytes of its own file, as its floor does.
+    int64_t TextBytes() const { return textBytes_; }
+    int64_t BinaryBytes() const { return binaryBytes_; }
+
+private:
+    std::filesystem::path dir_ = std::filesystem::temp_directory_path() / "discmenu-bench";
+    int64_t textBytes_ = 0;
+    int64_t binaryBytes_ = 0;
+};
+
+void ReadAndScan(benchmark::State& state, const std::string& path, int64_t bytes) {
+    for (auto _ : state) {
+        size_t opens = 0;
+        for (const char c : ReadFileBytes(path).value_or("")) opens += c == '<';
+        benchmark::DoNotOptimize(opens);
+    }
+    state.SetBytesProcessed(state.iterations() * bytes);
 }
 
-void Report(const char* what, size_t bytes, double seconds) {
-    std::printf("%-24s %8.1f ms %8.1f MB/s\n", what, seconds * 1e3, bytes / seconds / 1e6);
+void ReadAndScanText(benchmark::State& state, const MenuFiles& files) {
+    ReadAndScan(state, files.TextPath(), files.TextBytes());
+}
+
+void ReadAndScanBinary(benchmark::State& state, const MenuFiles& files) {
+    ReadAndScan(state, files.BinaryPath(), files.BinaryBytes());
+}
+
+void LoadText(benchmark::State& state, const MenuFiles& files) {
+    for (auto _ : state) {
+        ConfigDocument document;
+        benchmark::DoNotOptimize(document.LoadText(files.TextPath()));
+    }
+    state.SetBytesProcessed(state.iterations() * files.TextBytes());
+}
+
+void LoadBinary(benchmark::State& state, const MenuFiles& files) {
+    for (auto _ : state) {
+        ConfigDocument document;
+        benchmark::DoNotOptimize(document.LoadBinary(files.BinaryPath()));
+    }
+    state.SetBytesProcessed(state.iterations() * files.BinaryBytes());
 }
 
 }  // namespace
 
-int main() {
-    const auto dir = std::filesystem::temp_directory_path() / "discmenu-bench";
-    std::filesystem::create_directories(dir);
-    const std::string datPath = (dir / "menu.dat").string();
-    const std::string binPath = (dir / "menu.bin").string();
-    const std::string text = GeneratedMenu(5'000'000);
-    std::ofstream(datPath, std::ios::binary) << text;
-
-    ConfigDocument document;
-    document.LoadText(datPath);
-    document.SaveBinary(binPath);
-    std::printf("%zu bytes of text, %u elements (best of 5 runs)\n", text.size(),
-                document.ElementCount());
-
-    size_t sum = 0;
-    Report("read and scan (floor)", text.size(), Seconds([&] {
-               for (const char c : ReadFileBytes(datPath).value_or("")) sum += c == '<';
-           }));
-    Report("LoadText", text.size(), Seconds([&] { ConfigDocument().LoadText(datPath); }));
-    Report("LoadBinary", text.size(), Seconds([&] { ConfigDocument().LoadBinary(binPath); }));
-    std::filesystem::remove_all(dir);
-    return sum == 0;
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    const MenuFiles files;
+    const auto add = [&](const char* name, void (*run)(benchmark::State&, const MenuFiles&)) {
+        benchmark::RegisterBenchmark(name, [&files, run](benchmark::State& state) {
+            run(state, files);
+        })->Unit(benchmark::kMillisecond);
+    };
+    add("read_and_scan_text", ReadAndScanText);
+    add("LoadText", LoadText);
+    add("read_and_scan_binary", ReadAndScanBinary);
+    add("LoadBinary", LoadBinary);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }

@@ -88,6 +88,8 @@ public:
     PaintScope& operator=(const PaintScope&) = delete;
 
     HDC Dc() const { return paint_.hdc; }
+    // The part of the window this paint has to draw.
+    const RECT& Area() const { return paint_.rcPaint; }
 
 private:
     HWND window_;

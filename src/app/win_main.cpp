@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include <iostream>
+#include <cstdio>
 #include <string>
 
 #include "app/main_window_settings.h"
@@ -47,7 +47,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     }
 
     VersionInfo version;
-    version.SetTrace(HasStandardOutput() ? &std::cout : nullptr);
+    version.SetTrace(HasStandardOutput() ? stdout : nullptr);
     const bool versionLoaded = version.Load("version.dat");
     const MainWindowSettings settings =
         ReadMainWindowSettings(document, versionLoaded ? &version : nullptr);

@@ -1,19 +1,17 @@
 #include "config/config_document.h"
 
-#include <fstream>
 #include <optional>
+#include <utility>
 
 #include "config/config_grammar.h"
+#include "config/file_handle.h"
 #include "config/text_file.h"
 
 int ConfigDocument::LoadText(const std::string& path) {
-    std::optional<std::vector<std::string>> lines = ReadTextLines(path);
-    if (!lines) return -1;
-    text_.clear();
-    for (const std::string& line : *lines) {
-        text_ += line;
-        text_ += '\n';
-    }
+    std::optional<std::string> bytes = ReadFileBytes(path);
+    if (!bytes) return -1;
+    EndLinesWithLf(*bytes);
+    text_ = std::move(*bytes);
     Parse();
     return 0;
 }
@@ -21,29 +19,30 @@ int ConfigDocument::LoadText(const std::string& path) {
 int ConfigDocument::LoadBinary(const std::string& path) {
     std::optional<std::string> bytes = ReadFileBytes(path);
     if (!bytes) return -1;
-    text_.clear();
-    text_.reserve(bytes->size() / 2 + 1);
     // The low byte of each unit is the character; units with a zero low byte add nothing.
     // An odd last byte is read as one more character.
+    text_.resize((bytes->size() + 1) / 2);
+    size_t length = 0;
     for (size_t i = 0; i < bytes->size(); i += 2) {
-        if ((*bytes)[i] != '\0') text_ += (*bytes)[i];
+        text_[length] = (*bytes)[i];
+        length += (*bytes)[i] != '\0';
     }
+    text_.resize(length);
     Parse();
     return 0;
 }
 
 int ConfigDocument::SaveBinary(const std::string& path) const {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file.is_open()) return -1;
+    UniqueFile file = OpenFile(path, "wb");
+    if (!file) return -1;
     std::string units;
     units.reserve(text_.size() * 2);
     for (const char c : text_) {
         units += c;
         units += (static_cast<unsigned char>(c) & 0x80) ? '\xFF' : '\0';
     }
-    file.write(units.data(), static_cast<std::streamsize>(units.size()));
-    file.close();
-    return file ? 0 : -1;
+    const bool written = WriteAll(file.get(), units);
+    return std::fclose(file.release()) == 0 && written ? 0 : -1;
 }
 
 unsigned ConfigDocument::ElementCount() const { return static_cast<unsigned>(elements_.size()); }

@@ -1,28 +1,71 @@
 #include "config/text_file.h"
 
-#include <fstream>
-#include <iterator>
+#include <algorithm>
+#include <cstdio>
 #include <string_view>
 
-std::optional<std::string> ReadFileBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file.is_open()) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+#include "config/file_handle.h"
+
+namespace {
+
+// Splits at LF and drops one CR before it, so a CR LF file gives the same lines everywhere.
+template <class TakeLine>
+void SplitLines(std::string_view bytes, TakeLine takeLine) {
+    while (!bytes.empty()) {
+        const size_t end = bytes.find('\n');
+        std::string_view line = bytes.substr(0, end);
+        if (end != std::string_view::npos && line.ends_with('\r')) line.remove_suffix(1);
+        takeLine(line);
+        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
+    }
 }
 
-// Reads in binary and splits by hand, so a CR LF file gives the same lines on every system.
+}  // namespace
+
+std::optional<std::string> ReadFileBytes(const std::string& path) {
+    const UniqueFile file = OpenFile(path, "rb");
+    if (!file) return std::nullopt;
+
+    // The size is only a hint for the first read: whatever the reads give is the content.
+    size_t expected = 0;
+    if (std::fseek(file.get(), 0, SEEK_END) == 0) {
+        const long size = std::ftell(file.get());
+        if (size > 0) expected = static_cast<size_t>(size);
+        std::rewind(file.get());
+    }
+    std::string bytes(expected, '\0');
+    bytes.resize(std::fread(bytes.data(), 1, expected, file.get()));
+    char chunk[64 * 1024];
+    for (size_t read; (read = std::fread(chunk, 1, sizeof(chunk), file.get())) > 0;) {
+        bytes.append(chunk, read);
+    }
+    return bytes;
+}
+
 std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
     std::optional<std::string> bytes = ReadFileBytes(path);
     if (!bytes) return std::nullopt;
-
     std::vector<std::string> lines;
-    std::string_view rest(*bytes);
-    while (!rest.empty()) {
-        const size_t end = rest.find('\n');
-        std::string_view line = rest.substr(0, end);
-        if (end != std::string_view::npos && line.ends_with('\r')) line.remove_suffix(1);
-        lines.emplace_back(line);
-        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-    }
+    SplitLines(*bytes, [&](std::string_view line) { lines.emplace_back(line); });
     return lines;
+}
+
+// In place, so a large file needs no second buffer.
+void EndLinesWithLf(std::string& text) {
+    size_t write = 0;
+    size_t read = 0;
+    while (read < text.size()) {
+        const size_t end = text.find('\n', read);
+        if (end == std::string::npos) {
+            text.erase(write, read - write);
+            text += '\n';
+            return;
+        }
+        const size_t length = end - read - (end > read && text[end - 1] == '\r' ? 1 : 0);
+        if (write != read) std::copy_n(text.begin() + read, length, text.begin() + write);
+        write += length;
+        text[write++] = '\n';
+        read = end + 1;
+    }
+    text.resize(write);
 }

@@ -8,5 +8,8 @@
 // without a line end counts too. Nothing when the file cannot be opened.
 std::optional<std::vector<std::string>> ReadTextLines(const std::string& path);
 
+// Ends every line of the text, split as ReadTextLines splits them, with one LF.
+void EndLinesWithLf(std::string& text);
+
 // The whole file as bytes, or nothing when it cannot be opened.
 std::optional<std::string> ReadFileBytes(const std::string& path);

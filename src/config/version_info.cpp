@@ -1,8 +1,7 @@
 #include "config/version_info.h"
 
-#include <fstream>
-
 #include "config/decimal.h"
+#include "config/file_handle.h"
 #include "config/text_file.h"
 
 bool VersionInfo::Load(const std::string& path) {
@@ -16,7 +15,8 @@ bool VersionInfo::Load(const std::string& path) {
         entry.key = line.substr(0, separator);
         if (separator != std::string::npos) entry.value = line.substr(separator + 1);
         if (trace_) {
-            *trace_ << "Key: " << entry.key << " Value: " << entry.value.value_or("") << std::endl;
+            WriteAll(trace_, "Key: " + entry.key + " Value: " + entry.value.value_or("") + "\n");
+            std::fflush(trace_);
         }
         lines_.push_back(std::move(entry));
     }
@@ -32,25 +32,28 @@ bool VersionInfo::Load(const std::string& path) {
 }
 
 bool VersionInfo::Save() const {
-    std::ofstream file(path_, std::ios::trunc);
-    if (!file.is_open()) return false;
+    std::string text;
     for (const Line& entry : lines_) {
-        file << entry.key;
+        text += entry.key;
         if (entry.value) {
-            file << '=';
+            text += '=';
             if (entry.key == "Title") {
-                file << title_;
+                text += title_;
             } else if (entry.key == "Major") {
-                file << major_;
+                text += std::to_string(major_);
             } else if (entry.key == "Minor") {
-                file << minor_;
+                text += std::to_string(minor_);
             } else if (entry.key == "Build") {
-                file << build_;
+                text += std::to_string(build_);
             } else {
-                file << *entry.value;
+                text += *entry.value;
             }
         }
-        file << '\n';
+        text += '\n';
     }
-    return file.good();
+    // Text mode, so Windows writes CR LF line ends.
+    UniqueFile file = OpenFile(path_, "w");
+    if (!file) return false;
+    const bool written = WriteAll(file.get(), text);
+    return std::fclose(file.release()) == 0 && written;
 }

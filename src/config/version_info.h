@@ -1,8 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <optional>
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -21,7 +21,7 @@ public:
     bool Save() const;
 
     // Where Load traces each line read (standard output at first); null for no trace.
-    void SetTrace(std::ostream* trace) { trace_ = trace; }
+    void SetTrace(std::FILE* trace) { trace_ = trace; }
 
     const std::string& Title() const { return title_; }
     int32_t Major() const { return major_; }
@@ -41,5 +41,5 @@ private:
     int32_t minor_ = 0;
     int32_t build_ = 0;
     std::vector<Line> lines_;
-    std::ostream* trace_ = &std::cout;
+    std::FILE* trace_ = stdout;
 };

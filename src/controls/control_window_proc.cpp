@@ -1,29 +1,74 @@
 #include "controls/control_window_proc.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "app/handles.h"
 
 namespace {
 
-constexpr UINT_PTR kHoverTimer = 1;
 constexpr UINT kHoverPeriodMs = 10;
 
-bool CursorInside(HWND window) {
-    POINT cursor;
-    if (!GetCursorPos(&cursor)) return false;
+// One thread timer polls the hover of every live control: a timer per control costs a timer
+// message per control every 10 ms, even while nothing moves.
+struct HoverPoll {
+    std::vector<HWND> controls;
+    UINT_PTR timer = 0;
+};
+
+// Never destroyed: controls may outlive static destruction.
+HoverPoll& Poll() {
+    static auto* poll = new HoverPoll;
+    return *poll;
+}
+
+bool CursorInside(HWND window, POINT cursor) {
     ScreenToClient(window, &cursor);
     RECT client;
     GetClientRect(window, &client);
     return PtInRect(&client, cursor) != FALSE;
 }
 
+bool CursorInside(HWND window) {
+    POINT cursor;
+    return GetCursorPos(&cursor) && CursorInside(window, cursor);
+}
+
+void CALLBACK PollHover(HWND, UINT, UINT_PTR, DWORD) {
+    POINT cursor;
+    const bool known = GetCursorPos(&cursor) != FALSE;
+    for (HWND control : Poll().controls) {
+        ButtonState state = UnpackButtonState(GetWindowLongPtrA(control, GWLP_USERDATA));
+        if (UpdateHover(state, known && CursorInside(control, cursor))) {
+            SetWindowLongPtrA(control, GWLP_USERDATA, PackButtonState(state));
+            InvalidateRect(control, nullptr, TRUE);
+        }
+    }
+}
+
+void StartHoverPoll(HWND control) {
+    HoverPoll& poll = Poll();
+    poll.controls.push_back(control);
+    if (!poll.timer) poll.timer = SetTimer(nullptr, 0, kHoverPeriodMs, PollHover);
+}
+
+void StopHoverPoll(HWND control) {
+    HoverPoll& poll = Poll();
+    std::erase(poll.controls, control);
+    if (poll.controls.empty() && poll.timer) {
+        KillTimer(nullptr, poll.timer);
+        poll.timer = 0;
+    }
+}
+
 void HandleMessage(HWND window, UINT message, PaintControl paint, ButtonState& state) {
     switch (message) {
         case WM_CREATE:
             state = {};
-            SetTimer(window, kHoverTimer, kHoverPeriodMs, nullptr);
+            StartHoverPoll(window);
             break;
-        case WM_TIMER:
-            if (UpdateHover(state, CursorInside(window))) InvalidateRect(window, nullptr, TRUE);
+        case WM_DESTROY:
+            StopHoverPoll(window);
             break;
         case WM_LBUTTONDOWN:
             SetCapture(window);

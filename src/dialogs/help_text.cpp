@@ -1,22 +1,21 @@
 #include "dialogs/help_text.h"
 
-#include <fstream>
+#include "config/text_file.h"
 
 std::string HelpFileName(std::string_view language) {
     return "pomoc_" + std::string(language) + ".txt";
 }
 
 std::optional<std::string> ReadHelpFile(const std::string& path) {
-    // Binary, so CR LF reads as LF the same way on every platform.
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return std::nullopt;
+    std::optional<std::string> bytes = ReadFileBytes(path);
+    if (!bytes) return std::nullopt;
+    // The edit control wants CR LF: after EndLinesWithLf every LF ends a line.
+    EndLinesWithLf(*bytes);
     std::string text;
-    std::string line;
-    while (std::getline(file, line)) {
-        const bool endedByLf = !file.eof();
-        if (endedByLf && !line.empty() && line.back() == '\r') line.pop_back();
-        text += line;
-        text += "\r\n";
+    text.reserve(bytes->size() + bytes->size() / 16);
+    for (const char c : *bytes) {
+        if (c == '\n') text += '\r';
+        text += c;
     }
     return text;
 }

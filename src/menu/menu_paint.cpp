@@ -1,12 +1,19 @@
 #include "menu/banner_rules.h"
 #include "menu/menu_window.h"
 
-// Every paint is composed in the back buffer and copied in one block: nothing flickers.
+// Every paint is composed in the back buffer and copied in one block: nothing flickers. Only
+// the part to draw is composed and copied, so a banner's tick costs the banner's size.
 void MenuWindow::OnPaint() {
     PaintScope paint(window_);
-    PatBlt(backBuffer_.Get(), 0, 0, width_, height_, WHITENESS);
-    DrawContents(backBuffer_.Get());
-    BitBlt(paint.Dc(), 0, 0, width_, height_, backBuffer_.Get(), 0, 0, SRCCOPY);
+    const RECT& area = paint.Area();
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    HDC back = backBuffer_.Get();
+    IntersectClipRect(back, area.left, area.top, area.right, area.bottom);
+    PatBlt(back, area.left, area.top, width, height, WHITENESS);
+    DrawContents(back);
+    SelectClipRgn(back, nullptr);
+    BitBlt(paint.Dc(), area.left, area.top, width, height, back, area.left, area.top, SRCCOPY);
 }
 
 void MenuWindow::DrawContents(HDC dc) {

@@ -66,6 +66,11 @@ INSTANTIATE_TEST_SUITE_P(
         GrammarCase{"second_space_after_quoted_starts_key",
                     "<e a=\"1\"  b=2/>",
                     {{"e", {{"a", "1"}, {" b", "2"}}}}},
+        GrammarCase{"equals_at_end_drops_item", "<e a=1 b=/>", {{"e", {{"a", "1"}}}}},
+        GrammarCase{
+            "space_after_equals_at_end_gives_empty_value", "<e a= />", {{"e", {{"a", ""}}}}},
+        GrammarCase{"quote_at_end_drops_item", "<e a=\"/>", {{"e", {}}}},
+        GrammarCase{"close_inside_quotes_still_closes", "<e a=\"x/> y\"/>", {{"e", {}}}},
         GrammarCase{"key_without_value_is_dropped", "<e a=1 flag/>", {{"e", {{"a", "1"}}}}},
         GrammarCase{"tab_does_not_split_name", "<e\ta=1/>", {{"e\ta=1", {}}}},
         GrammarCase{"lone_gt_and_lt_belong_to_element", "<a>b<c/>", {{"a>b<c", {}}}},

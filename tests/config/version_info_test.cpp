@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
+#include "config/file_handle.h"
 #include "temp_dir.h"
 
 namespace {
@@ -12,13 +11,13 @@ class VersionInfoTest : public testing::Test {
 protected:
     VersionInfo Loaded(const std::string& text) {
         VersionInfo version;
-        version.SetTrace(&trace_);
+        version.SetTrace(trace_.get());
         EXPECT_TRUE(version.Load(dir_.Write("version.dat", text)));
         return version;
     }
 
     TempDir dir_;
-    std::ostringstream trace_;
+    UniqueFile trace_ = OpenFile(dir_.Path("trace.txt"), "wb");
 };
 
 TEST_F(VersionInfoTest, MissingFileFailsAndKeepsInitialValues) {
@@ -44,7 +43,7 @@ TEST_F(VersionInfoTest, ReadsKnownKeysAndTracesEveryLine) {
     EXPECT_EQ(version.Major(), 2);
     EXPECT_EQ(version.Minor(), 1);
     EXPECT_EQ(version.Build(), 37);
-    EXPECT_EQ(trace_.str(),
+    EXPECT_EQ(TempDir::Read(dir_.Path("trace.txt")),
               "Key: Title Value: Start\nKey: Major Value: 2\nKey: Minor Value: 1\n"
               "Key: Build Value: 37\nKey: Vendor Value: x\n");
 }
