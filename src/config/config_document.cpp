@@ -3,6 +3,7 @@
 #include <fstream>
 #include <optional>
 
+#include "config/byte_units.h"
 #include "config/config_grammar.h"
 #include "config/text_file.h"
 
@@ -21,13 +22,7 @@ int ConfigDocument::LoadText(const std::string& path) {
 int ConfigDocument::LoadBinary(const std::string& path) {
     std::optional<std::string> bytes = ReadFileBytes(path);
     if (!bytes) return -1;
-    text_.clear();
-    text_.reserve(bytes->size() / 2 + 1);
-    // The low byte of each unit is the character; units with a zero low byte add nothing.
-    // An odd last byte is read as one more character.
-    for (size_t i = 0; i < bytes->size(); i += 2) {
-        if ((*bytes)[i] != '\0') text_ += (*bytes)[i];
-    }
+    text_ = DecodeByteUnits(*bytes);
     Parse();
     return 0;
 }
@@ -35,12 +30,7 @@ int ConfigDocument::LoadBinary(const std::string& path) {
 int ConfigDocument::SaveBinary(const std::string& path) const {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     if (!file.is_open()) return -1;
-    std::string units;
-    units.reserve(text_.size() * 2);
-    for (const char c : text_) {
-        units += c;
-        units += (static_cast<unsigned char>(c) & 0x80) ? '\xFF' : '\0';
-    }
+    const std::string units = EncodeByteUnits(text_);
     file.write(units.data(), static_cast<std::streamsize>(units.size()));
     file.close();
     return file ? 0 : -1;
