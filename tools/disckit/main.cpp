@@ -5,6 +5,8 @@
 int main(int argc, char** argv) {
     CLI::App app{"disckit: checks a Discmenu disc and converts its configuration files"};
     app.require_subcommand(1);
+    // Paths such as /work/disc are arguments, not Windows-style "/option"s.
+    app.allow_windows_style_options(false);
     AddCheckCommand(app);
     AddDumpCommand(app);
     AddPackCommand(app);
