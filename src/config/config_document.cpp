@@ -3,6 +3,7 @@
 #include <optional>
 #include <utility>
 
+#include "config/byte_units.h"
 #include "config/config_grammar.h"
 #include "config/file_handle.h"
 #include "config/text_file.h"
@@ -19,15 +20,7 @@ int ConfigDocument::LoadText(const std::string& path) {
 int ConfigDocument::LoadBinary(const std::string& path) {
     std::optional<std::string> bytes = ReadFileBytes(path);
     if (!bytes) return -1;
-    // The low byte of each unit is the character; units with a zero low byte add nothing.
-    // An odd last byte is read as one more character.
-    text_.resize((bytes->size() + 1) / 2);
-    size_t length = 0;
-    for (size_t i = 0; i < bytes->size(); i += 2) {
-        text_[length] = (*bytes)[i];
-        length += (*bytes)[i] != '\0';
-    }
-    text_.resize(length);
+    text_ = DecodeByteUnits(*bytes);
     Parse();
     return 0;
 }
@@ -35,12 +28,7 @@ int ConfigDocument::LoadBinary(const std::string& path) {
 int ConfigDocument::SaveBinary(const std::string& path) const {
     UniqueFile file = OpenFile(path, "wb");
     if (!file) return -1;
-    std::string units;
-    units.reserve(text_.size() * 2);
-    for (const char c : text_) {
-        units += c;
-        units += (static_cast<unsigned char>(c) & 0x80) ? '\xFF' : '\0';
-    }
+    const std::string units = EncodeByteUnits(text_);
     const bool written = WriteAll(file.get(), units);
     return std::fclose(file.release()) == 0 && written ? 0 : -1;
 }

@@ -84,4 +84,38 @@ INSTANTIATE_TEST_SUITE_P(
         GrammarCase{"no_elements", "just text > and / and />", {}}),
     [](const testing::TestParamInfo<GrammarCase>& param) { return std::string(param.param.rule); });
 
+TEST(GrammarSpans, PointAtTheBytesTheItemsAreMadeOf) {
+    const std::string text = "x <e a=1  b=\"q r\" c/> <open k=v";
+    std::vector<ElementSpan> elements;
+    EXPECT_EQ(ScanElements(text, [&](const ElementSpan& span) { elements.push_back(span); }),
+              text.find("<open"));
+    ASSERT_EQ(elements.size(), 1u);
+    EXPECT_EQ(elements[0].open, 2u);
+    const std::string_view element =
+        std::string_view(text).substr(elements[0].textBegin, elements[0].textLength);
+    EXPECT_EQ(element, "e a=1  b=\"q r\" c");
+
+    const std::string_view attributes = element.substr(2);
+    std::vector<std::string> seen;
+    const AttributeRest rest = ScanAttributes(attributes, [&](const AttributeSpan& span) {
+        seen.push_back(std::string(attributes.substr(span.keyBegin, span.keyLength)) + "|" +
+                       std::string(attributes.substr(span.valueBegin, span.valueLength)) +
+                       (span.quoted ? "|q" : ""));
+    });
+    EXPECT_EQ(seen, (std::vector<std::string>{"a|1", "b|q r|q"}));
+    EXPECT_EQ(rest.kind, AttributeRest::Kind::kKey);
+    EXPECT_EQ(attributes.substr(rest.begin), "c");
+}
+
+TEST(GrammarSpans, TellWhatTheEndOfAnAttributeTextDrops) {
+    auto rest = [](std::string_view text) {
+        return ScanAttributes(text, [](const AttributeSpan&) {});
+    };
+    EXPECT_EQ(rest("a=1").kind, AttributeRest::Kind::kNone);
+    EXPECT_EQ(rest("a=1 b=").kind, AttributeRest::Kind::kEmptyValue);
+    EXPECT_EQ(rest("a=1 b=").begin, 4u);
+    EXPECT_EQ(rest("a=\"x").kind, AttributeRest::Kind::kOpenQuote);
+    EXPECT_EQ(rest("a=\"x\" ").kind, AttributeRest::Kind::kNone);
+}
+
 }  // namespace

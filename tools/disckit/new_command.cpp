@@ -1,11 +1,11 @@
-#include "new_command.h"
-
 #include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "commands.h"
+#include "exit_status.h"
 #include "starter_disc.h"
 
 namespace {
@@ -33,7 +33,7 @@ void AddNewCommand(CLI::App& app) {
             WriteStarterDisc(std::filesystem::path(options->dir), options->languages);
         } catch (const StarterDiscError& error) {
             std::cerr << "disckit new: " << error.what() << '\n';
-            throw CLI::RuntimeError(1);
+            throw CLI::RuntimeError(exit_status::kProblems);
         }
         std::cout << "Wrote a starter disc to " << options->dir
                   << "; put start.exe beside its autorun.inf.\n";

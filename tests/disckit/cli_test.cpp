@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "config/config_document.h"
+#include "fixture_disc.h"
+#include "temp_dir.h"
+
+namespace {
+
+// Runs disckit with the arguments; its exit status, and its standard output in the file.
+int Disckit(const std::string& arguments, const std::string& output = "/dev/null") {
+    const std::string command =
+        std::string(DISCKIT_PATH) + " " + arguments + " >" + output + " 2>/dev/null";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+class DisckitCli : public testing::Test {
+protected:
+    std::string Disc(const FixtureDisc& disc) {
+        disc.WriteTo(dir_.Path("disc"));
+        return dir_.Path("disc");
+    }
+
+    TempDir dir_;
+};
+
+TEST_F(DisckitCli, CheckExitsByWhatItFound) {
+    FixtureDisc clean;
+    EXPECT_EQ(Disckit("check " + Disc(clean)), 0);
+    EXPECT_EQ(Disckit("check --strict " + Disc(clean)), 0);
+
+    FixtureDisc warned;
+    warned.Remove("autorun.inf");
+    std::filesystem::remove_all(dir_.Path("disc"));
+    EXPECT_EQ(Disckit("check " + Disc(warned)), 0);
+    EXPECT_EQ(Disckit("check " + Disc(warned) + " --strict"), 1);
+
+    FixtureDisc broken;
+    broken.Remove("Menu/cat.bmp");
+    std::filesystem::remove_all(dir_.Path("disc"));
+    EXPECT_EQ(Disckit("check " + Disc(broken)), 1);
+
+    EXPECT_EQ(Disckit("check " + dir_.Path("nothing-here")), 2);
+}
+
+TEST_F(DisckitCli, CheckJsonIsTheSameFindings) {
+    FixtureDisc broken;
+    broken.Edit("Menu/pl.dat", "intro=true", "intro=1");
+    const std::string out = dir_.Path("out.json");
+    EXPECT_EQ(Disckit("check --json " + Disc(broken), out), 1);
+    const nlohmann::json json = nlohmann::json::parse(TempDir::Read(out));
+    ASSERT_EQ(json["findings"].size(), 1u);
+    EXPECT_EQ(json["findings"][0]["file"], "Menu/pl.dat");
+    EXPECT_EQ(json["findings"][0]["line"], 1);
+    EXPECT_EQ(json["findings"][0]["severity"], "error");
+}
+
+TEST_F(DisckitCli, PackAndUnpackAreByteExactBothWays) {
+    const std::string text = "<window title=\"Pe\xB3ne\" width=1/>\r\n<item a=1/>\nend";
+    const std::string dat = dir_.Write("menu.dat", text);
+    ASSERT_EQ(Disckit("pack " + dat), 0);
+    const std::string bin = dir_.Path("menu.bin");
+    ASSERT_EQ(Disckit("unpack " + bin + " -o " + dir_.Path("back.dat")), 0);
+    EXPECT_EQ(TempDir::Read(dir_.Path("back.dat")), text);
+    ASSERT_EQ(Disckit("pack " + dir_.Path("back.dat") + " -o " + dir_.Path("again.bin")), 0);
+    EXPECT_EQ(TempDir::Read(dir_.Path("again.bin")), TempDir::Read(bin));
+
+    ConfigDocument fromText;
+    ConfigDocument fromBinary;
+    ASSERT_EQ(fromText.LoadText(dat), 0);
+    ASSERT_EQ(fromBinary.LoadBinary(bin), 0);
+    EXPECT_EQ(fromBinary.Elements().size(), fromText.Elements().size());
+    EXPECT_EQ(fromBinary.Elements()[0].Attributes(), fromText.Elements()[0].Attributes());
+}
+
+TEST_F(DisckitCli, UnpackReadsAnOddLastByteAsTheLoaderDoes) {
+    const std::string bin = dir_.Write("odd.bin", std::string("<\0a\0/\0>", 7));
+    ASSERT_EQ(Disckit("unpack " + bin), 0);
+    EXPECT_EQ(TempDir::Read(dir_.Path("odd.dat")), "<a/>");
+    EXPECT_EQ(Disckit("unpack " + dir_.Path("missing.bin")), 2);
+}
+
+TEST_F(DisckitCli, DumpChoosesTheFormByNameOrFlag) {
+    const std::string units = std::string("<\0e\0 \0k\0=\0\xB3\xFF/\0>\0", 18);
+    dir_.Write("m.bin", units);
+    dir_.Write("m.units", units);
+    const std::string out = dir_.Path("dump.json");
+    ASSERT_EQ(Disckit("dump --json " + dir_.Path("m.bin"), out), 0);
+    const nlohmann::json expected =
+        nlohmann::json::parse(R"([{"name": "e", "attributes": [["k", "\u0142"]]}])");
+    EXPECT_EQ(nlohmann::json::parse(TempDir::Read(out)), expected);
+    ASSERT_EQ(Disckit("dump --json --bin " + dir_.Path("m.units"), out), 0);
+    EXPECT_EQ(nlohmann::json::parse(TempDir::Read(out)), expected);
+    EXPECT_EQ(Disckit("dump " + dir_.Path("none.dat")), 2);
+}
+
+}  // namespace

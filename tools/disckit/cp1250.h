@@ -1,0 +1,8 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Windows-1250 bytes, as configuration files hold them, as UTF-8. Bytes the code page leaves
+// undefined become the control characters of the same value, as Windows maps them.
+std::string Cp1250ToUtf8(std::string_view text);

@@ -1,0 +1,91 @@
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <system_error>
+
+#include "autorun_file.h"
+#include "commands.h"
+#include "disc_check.h"
+#include "disc_image.h"
+#include "exit_status.h"
+#include "findings_output.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Images at least this large show how far writing has come.
+constexpr uint64_t kProgressFrom = 16ull << 20;
+
+struct IsoOptions {
+    std::string disc;
+    std::string output;
+    std::string exe;
+    std::string label;
+    bool force = false;
+};
+
+// The 32-bit start.exe: beside disckit, else where the windows32 build puts it.
+fs::path DefaultStartExe() {
+    std::error_code error;
+    const fs::path beside = fs::canonical("/proc/self/exe", error).parent_path() / "start.exe";
+    if (!error && fs::is_regular_file(beside, error)) return beside;
+    return DISCKIT_BUILT_START_EXE;
+}
+
+void ShowProgress(uint64_t written, uint64_t total, int& shownPercent) {
+    if (total < kProgressFrom) return;
+    const int percent = static_cast<int>(written * 100 / total);
+    if (percent == shownPercent) return;
+    shownPercent = percent;
+    std::cerr << "\rdisckit iso: " << percent << " % of " << (total >> 20) << " MiB"
+              << (written == total ? "\n" : "") << std::flush;
+}
+
+void RunIso(const IsoOptions& options) {
+    const DiscCheck check = CheckDisc(options.disc);
+    PrintFindings(check.findings, std::cout);
+    if (check.unreadable) throw CLI::RuntimeError(exit_status::kUnreadable);
+    if (check.findings.Count(Severity::kError) > 0 && !options.force) {
+        std::cerr << "disckit iso: the disc has errors; correct them, or give --force to write "
+                     "the image anyway\n";
+        throw CLI::RuntimeError(exit_status::kProblems);
+    }
+
+    DiscImageOptions image;
+    image.discDir = options.disc;
+    image.output = options.output;
+    image.exe = options.exe.empty() ? DefaultStartExe() : fs::path(options.exe);
+    image.label =
+        options.label.empty()
+            ? LabelFromFolderName(
+                  fs::absolute(options.disc).lexically_normal().parent_path().filename().string())
+            : options.label;
+    int shownPercent = -1;
+    image.progress = [&](uint64_t written, uint64_t total) {
+        ShowProgress(written, total, shownPercent);
+    };
+    if (const std::string problem = WriteDiscImage(image); !problem.empty()) {
+        std::cerr << "disckit iso: " << problem << "\n";
+        throw CLI::RuntimeError(exit_status::kProblems);
+    }
+    std::cout << "disckit iso: wrote " << options.output << " (label " << image.label << ")\n";
+}
+
+}  // namespace
+
+void AddIsoCommand(CLI::App& app) {
+    auto options = std::make_shared<IsoOptions>();
+    CLI::App* iso = app.add_subcommand(
+        "iso", "Check DISC_DIR, then write it as an ISO 9660 image with Joliet names");
+    iso->add_option("DISC_DIR", options->disc, "the folder holding the disc's Menu folder")
+        ->required();
+    iso->add_option("-o,--output", options->output, "the image to write")->required();
+    iso->add_option("--exe", options->exe,
+                    "start.exe for a disc that has none (default: the 32-bit build's)");
+    iso->add_option("--label", options->label,
+                    "volume label, up to 16 letters, digits, '_', '-' or spaces "
+                    "(default: from the folder's name)");
+    iso->add_flag("--force", options->force, "write the image even when the check finds errors");
+    iso->callback([options] { RunIso(*options); });
+}

@@ -1,0 +1,21 @@
+#include <CLI/CLI.hpp>
+
+#include "commands.h"
+
+int main(int argc, char** argv) {
+    CLI::App app{
+        "disckit: checks, creates and packs Discmenu discs and converts their configuration files"};
+    app.require_subcommand(1);
+    // Paths such as /work/disc are arguments, not Windows-style "/option"s.
+    app.allow_windows_style_options(false);
+    AddCheckCommand(app);
+    AddDumpCommand(app);
+    AddPackCommand(app);
+    AddUnpackCommand(app);
+    AddNewCommand(app);
+#ifdef DISCKIT_WITH_ISO
+    AddIsoCommand(app);
+#endif
+    CLI11_PARSE(app, argc, argv);
+    return 0;
+}
