@@ -123,7 +123,8 @@ TEST(MenuModel, OneTemplateStacksButtonsAndRestartsEveryPage) {
         "maxitems=3/>\n";
     for (int i = 0; i < 7; ++i)
         text += "<application type=m title=App" + std::to_string(i) + "/>\n";
-    const auto buttons = ButtonsOf(Build(text), 2001, 2149);
+    const MenuModel model = Build(text);
+    const auto buttons = ButtonsOf(model, 2001, 2149);
 
     ASSERT_EQ(buttons.size(), 7u);
     const int expectedY[] = {100, 130, 160, 100, 130, 160, 100};
@@ -137,7 +138,8 @@ TEST(MenuModel, OneTemplateStacksButtonsAndRestartsEveryPage) {
 TEST(MenuModel, OneTemplateWithoutPageSizeKeepsOneGrowingColumn) {
     std::string text = "<menu name=m/>\n<menuitem parent=m positionY=10 height=5 maxitems=0/>\n";
     for (int i = 0; i < 4; ++i) text += "<application type=m/>\n";
-    const auto buttons = ButtonsOf(Build(text), 2001, 2149);
+    const MenuModel model = Build(text);
+    const auto buttons = ButtonsOf(model, 2001, 2149);
     ASSERT_EQ(buttons.size(), 4u);
     for (int i = 0; i < 4; ++i) EXPECT_EQ(buttons[i]->rect.y, 10 + 5 * i);
 }
