@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 
 #include "document_from_text.h"
@@ -142,6 +143,18 @@ TEST(MenuModel, OneTemplateWithoutPageSizeKeepsOneGrowingColumn) {
     const auto buttons = ButtonsOf(model, 2001, 2149);
     ASSERT_EQ(buttons.size(), 4u);
     for (int i = 0; i < 4; ++i) EXPECT_EQ(buttons[i]->rect.y, 10 + 5 * i);
+}
+
+TEST(MenuModel, OneTemplateColumnPastTheRangeOfIntStopsAtItsEndAndRestartsEveryPage) {
+    std::string text =
+        "<menu name=m/>\n"
+        "<menuitem parent=m positionY=2147483000 height=2147483647 maxitems=3/>\n";
+    for (int i = 0; i < 4; ++i) text += "<application type=m/>\n";
+    const MenuModel model = Build(text);
+    const auto buttons = ButtonsOf(model, 2001, 2149);
+    ASSERT_EQ(buttons.size(), 4u);
+    const int expectedY[] = {2147483000, INT_MAX, INT_MAX, 2147483000};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(buttons[i]->rect.y, expectedY[i]) << i;
 }
 
 TEST(MenuModel, ApplicationBeforeTheOnlyTemplateGetsNoButton) {
