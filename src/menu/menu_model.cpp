@@ -1,6 +1,7 @@
 #include "menu/menu_model.h"
 
 #include <algorithm>
+#include <climits>
 #include <string_view>
 
 #include "config/colour.h"
@@ -54,6 +55,13 @@ ControlSpec Field(ControlSpec::Kind kind, int id, const ControlRect& rect) {
     field.id = id;
     field.rect = rect;
     return field;
+}
+
+// The top of a column's button in the given row. A column reaching past the range of int
+// stops at its end instead of wrapping.
+int RowY(const ControlRect& first, size_t row) {
+    const long long y = first.y + static_cast<long long>(row) * first.height;
+    return static_cast<int>(std::clamp<long long>(y, INT_MIN, INT_MAX));
 }
 
 Menu* FindMenu(std::vector<Menu>& menus, const std::string& name) {
@@ -113,28 +121,16 @@ void AddApplication(MenuModel& model, const ConfigElement& element) {
                             element.AttributeValue("screen")};
 
     const size_t n = menu->applications.size();
-    const MenuItemTemplate* buttonTemplate = nullptr;
-    std::string caption;
     if (menu->templates.size() == 1) {
         // One template: the buttons stand in a column that starts again every page.
-        MenuItemTemplate& only = menu->templates.front();
-        const int perPage = PageSize(only, n + 1);
-        if (n > 0) {
-            if (n % perPage != 0) {
-                only.rect.y += only.rect.height;
-            } else {
-                only.rect.y -= (perPage - 1) * only.rect.height;
-            }
-        }
-        buttonTemplate = &only;
-        caption = application.title;
+        const MenuItemTemplate& only = menu->templates.front();
+        const auto row = n % static_cast<size_t>(PageSize(only, n + 1));
+        ControlRect rect = only.rect;
+        rect.y = RowY(only.rect, row);
+        model.controls.push_back(Button(application.id, application.title, only.image, rect, true));
     } else if (n < menu->templates.size()) {
-        buttonTemplate = &menu->templates[n];
-        caption = buttonTemplate->caption;
-    }
-    if (buttonTemplate) {
-        model.controls.push_back(
-            Button(application.id, caption, buttonTemplate->image, buttonTemplate->rect, true));
+        const MenuItemTemplate& own = menu->templates[n];
+        model.controls.push_back(Button(application.id, own.caption, own.image, own.rect, true));
     }
     menu->applications.push_back(std::move(application));
 }

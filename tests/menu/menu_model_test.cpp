@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 
 #include "document_from_text.h"
@@ -123,7 +124,8 @@ TEST(MenuModel, OneTemplateStacksButtonsAndRestartsEveryPage) {
         "maxitems=3/>\n";
     for (int i = 0; i < 7; ++i)
         text += "<application type=m title=App" + std::to_string(i) + "/>\n";
-    const auto buttons = ButtonsOf(Build(text), 2001, 2149);
+    const MenuModel model = Build(text);
+    const auto buttons = ButtonsOf(model, 2001, 2149);
 
     ASSERT_EQ(buttons.size(), 7u);
     const int expectedY[] = {100, 130, 160, 100, 130, 160, 100};
@@ -137,9 +139,22 @@ TEST(MenuModel, OneTemplateStacksButtonsAndRestartsEveryPage) {
 TEST(MenuModel, OneTemplateWithoutPageSizeKeepsOneGrowingColumn) {
     std::string text = "<menu name=m/>\n<menuitem parent=m positionY=10 height=5 maxitems=0/>\n";
     for (int i = 0; i < 4; ++i) text += "<application type=m/>\n";
-    const auto buttons = ButtonsOf(Build(text), 2001, 2149);
+    const MenuModel model = Build(text);
+    const auto buttons = ButtonsOf(model, 2001, 2149);
     ASSERT_EQ(buttons.size(), 4u);
     for (int i = 0; i < 4; ++i) EXPECT_EQ(buttons[i]->rect.y, 10 + 5 * i);
+}
+
+TEST(MenuModel, OneTemplateColumnPastTheRangeOfIntStopsAtItsEndAndRestartsEveryPage) {
+    std::string text =
+        "<menu name=m/>\n"
+        "<menuitem parent=m positionY=2147483000 height=2147483647 maxitems=3/>\n";
+    for (int i = 0; i < 4; ++i) text += "<application type=m/>\n";
+    const MenuModel model = Build(text);
+    const auto buttons = ButtonsOf(model, 2001, 2149);
+    ASSERT_EQ(buttons.size(), 4u);
+    const int expectedY[] = {2147483000, INT_MAX, INT_MAX, 2147483000};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(buttons[i]->rect.y, expectedY[i]) << i;
 }
 
 TEST(MenuModel, ApplicationBeforeTheOnlyTemplateGetsNoButton) {

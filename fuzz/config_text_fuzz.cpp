@@ -1,0 +1,20 @@
+// The configuration loader, text form (.dat), and the element accessors readers use.
+#include <cstddef>
+#include <cstdint>
+
+#include "config/config_document.h"
+#include "fuzz_file.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    ConfigDocument document;
+    if (document.LoadText(WriteFuzzFile("menu.dat", data, size)) != 0) __builtin_trap();
+    ConfigElement element;
+    for (unsigned i = 0; i <= document.ElementCount(); ++i) {
+        document.GetElement(i, element);
+        for (unsigned j = 0; j <= element.AttributeCount(); ++j) {
+            element.AttributeValue(element.AttributeName(j));
+        }
+        document.FindElement(element.Name(), element);
+    }
+    return 0;
+}
