@@ -9,6 +9,7 @@
 
 #include "config/config_document.h"
 #include "fixture_disc.h"
+#include "iso_image_reader.h"
 #include "temp_dir.h"
 
 namespace {
@@ -99,6 +100,38 @@ TEST_F(DisckitCli, DumpChoosesTheFormByNameOrFlag) {
     ASSERT_EQ(Disckit("dump --json --bin " + dir_.Path("m.units"), out), 0);
     EXPECT_EQ(nlohmann::json::parse(TempDir::Read(out)), expected);
     EXPECT_EQ(Disckit("dump " + dir_.Path("none.dat")), 2);
+}
+
+TEST_F(DisckitCli, IsoChecksFirstAndWritesTheDiscWithTheMenuAndAutorun) {
+    FixtureDisc clean;
+    clean.Remove("autorun.inf");
+    const std::string exe = dir_.Write("start32.exe", "MZ menu");
+    const std::string image = dir_.Path("disc.iso");
+    EXPECT_EQ(Disckit("iso " + Disc(clean) + " -o " + image + " --exe " + exe + " --label DEMO"),
+              0);
+    const auto files = ReadJolietFiles(image);
+    EXPECT_EQ(files.at("start.exe"), "MZ menu");
+    EXPECT_EQ(files.at("autorun.inf"),
+              "[autorun]\r\nopen=start.exe\r\nicon=start.exe,0\r\nlabel=DEMO\r\n");
+    EXPECT_EQ(ReadVolumeLabel(image), "DEMO");
+
+    FixtureDisc broken;
+    broken.Remove("Menu/cat.bmp");
+    std::filesystem::remove_all(dir_.Path("disc"));
+    std::filesystem::remove(image);
+    EXPECT_EQ(Disckit("iso " + Disc(broken) + " -o " + image + " --exe " + exe), 1);
+    EXPECT_FALSE(std::filesystem::exists(image));
+    EXPECT_EQ(Disckit("iso " + Disc(broken) + " -o " + image + " --exe " + exe + " --force"), 0);
+    EXPECT_TRUE(std::filesystem::exists(image));
+}
+
+TEST_F(DisckitCli, NewWritesADiscThatChecksCleanAndRefusesAFullFolder) {
+    const std::string disc = dir_.Path("new");
+    EXPECT_EQ(Disckit("new " + disc + " --languages de,pl"), 0);
+    const std::string out = dir_.Path("out.json");
+    EXPECT_EQ(Disckit("check --strict --json " + disc, out), 0);
+    EXPECT_EQ(nlohmann::json::parse(TempDir::Read(out))["findings"].size(), 0u);
+    EXPECT_EQ(Disckit("new " + disc), 1);
 }
 
 }  // namespace

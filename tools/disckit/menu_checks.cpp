@@ -264,14 +264,13 @@ private:
         if (!screen.empty()) references_.Picture(source_, i, "screen", screen);
         const std::string exec = element.AttributeValue("exec");
         const std::string execOpen = element.AttributeValue("execopen");
-        if (exec.empty()) {
-            findings_.Warning(source_.File(), At(i),
-                              "application without exec: install shows \"Brak instalatora!\"",
-                              "give it exec=\"setup\\setup.exe\"");
-        } else if (execOpen == "open") {
-            references_.Document(source_, i, "exec", exec);
-        } else {
-            references_.CommandLine(source_, i, "exec", exec);
+        // Without exec the install and run buttons are hidden: nothing to start.
+        if (!exec.empty()) {
+            if (execOpen == "open") {
+                references_.Document(source_, i, "exec", exec);
+            } else {
+                references_.CommandLine(source_, i, "exec", exec);
+            }
         }
         if (!execOpen.empty() && execOpen != "install" && execOpen != "open") {
             findings_.Error(source_.File(), source_.ValuePosition(i, "execopen"),
