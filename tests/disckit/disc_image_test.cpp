@@ -97,6 +97,19 @@ TEST_F(DiscImageTest, RefusesWhatWouldMakeABrokenDisc) {
     EXPECT_NE(WriteDiscImage(noOutput).find("cannot create"), std::string::npos);
 }
 
+TEST_F(DiscImageTest, RelativePathsAreTakenFromTheCurrentFolder) {
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(work_.Path(""));
+    DiscImageOptions options = Options();
+    options.discDir = "disc";
+    options.exe = "start32.exe";
+    options.output = "disc.iso";
+    const std::string problem = WriteDiscImage(options);
+    std::filesystem::current_path(previous);
+    ASSERT_EQ(problem, "");
+    EXPECT_EQ(ReadJolietFiles(work_.Path("disc.iso")).at("start.exe"), "MZ start");
+}
+
 TEST(AutorunFile, LabelsAreCheckedAndDerivedFromFolderNames) {
     EXPECT_EQ(LabelProblem("Demo disc-2_x"), "");
     EXPECT_NE(LabelProblem(""), "");

@@ -33,6 +33,13 @@ fs::path DefaultStartExe() {
     return DISCKIT_BUILT_START_EXE;
 }
 
+// "disc" for "/media/disc/" as well as "/media/disc".
+std::string FolderName(const std::string& path) {
+    fs::path folder = fs::absolute(path).lexically_normal();
+    if (folder.filename().empty()) folder = folder.parent_path();
+    return folder.filename().string();
+}
+
 void ShowProgress(uint64_t written, uint64_t total, int& shownPercent) {
     if (total < kProgressFrom) return;
     const int percent = static_cast<int>(written * 100 / total);
@@ -57,10 +64,7 @@ void RunIso(const IsoOptions& options) {
     image.output = options.output;
     image.exe = options.exe.empty() ? DefaultStartExe() : fs::path(options.exe);
     image.label =
-        options.label.empty()
-            ? LabelFromFolderName(
-                  fs::absolute(options.disc).lexically_normal().parent_path().filename().string())
-            : options.label;
+        options.label.empty() ? LabelFromFolderName(FolderName(options.disc)) : options.label;
     int shownPercent = -1;
     image.progress = [&](uint64_t written, uint64_t total) {
         ShowProgress(written, total, shownPercent);

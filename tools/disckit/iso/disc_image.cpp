@@ -106,11 +106,13 @@ std::string WriteDiscImage(const DiscImageOptions& options) {
     iso_tree_set_ignore_hidden(image.get(), 1);
 
     IsoDir* root = iso_image_get_root(image.get());
-    result = iso_tree_add_dir_rec(image.get(), root, options.discDir.c_str());
+    // libisofs reads absolute paths only.
+    const fs::path discDir = fs::absolute(options.discDir);
+    result = iso_tree_add_dir_rec(image.get(), root, discDir.c_str());
     if (result < 0) return "cannot read " + options.discDir.string() + ": " + IsoErrorText(result);
     if (addExe) {
-        result =
-            iso_tree_add_new_node(image.get(), root, "start.exe", options.exe.c_str(), nullptr);
+        const fs::path exe = fs::absolute(options.exe);
+        result = iso_tree_add_new_node(image.get(), root, "start.exe", exe.c_str(), nullptr);
         if (result < 0) return "cannot add " + options.exe.string() + ": " + IsoErrorText(result);
     }
     if (!RootHas(options.discDir, "autorun.inf")) {
