@@ -31,8 +31,11 @@ constexpr int kCloseButton = 1000;
 // may show a message box.
 class WholeDiscTest : public testing::Test {
 protected:
-    void WalkThrough(const std::string& disc) {
+    static void CopyStartExe(const std::string& disc) {
         fs::copy_file(e2e::StartExePath(), fs::path(disc) / "start.exe");
+    }
+
+    void WalkThrough(const std::string& disc) {
         const e2e::MenuProcess menu((fs::path(disc) / "start.exe").string(), disc);
 
         auto isLanguageDialog = [](HWND window) {
@@ -61,12 +64,22 @@ TEST_F(WholeDiscTest, StarterDiscRunsFromLanguageToClose) {
     const fs::path disc =
         fs::temp_directory_path() / ("discmenu-new-" + std::to_string(GetCurrentProcessId()));
     WriteStarterDisc(disc, {"pl", "en"});
+    CopyStartExe(disc.string());
     WalkThrough(disc.string());
     fs::remove_all(disc);
 }
 
 TEST_F(WholeDiscTest, DemoDiscRunsFromLanguageThroughIntroAndOutro) {
     const e2e::DiscFolder disc(e2e::DemoDiscPath());
+    CopyStartExe(disc.Path());
+    WalkThrough(disc.Path());
+}
+
+// The image holds start.exe and autorun.inf of its own.
+TEST_F(WholeDiscTest, DemoDiscRunsFromItsDiscImage) {
+    const std::string tree = e2e::ImageTreePath();
+    if (tree.empty()) GTEST_SKIP() << "no disc image: configure after building the native disckit";
+    const e2e::DiscFolder disc(tree);
     WalkThrough(disc.Path());
 }
 

@@ -25,6 +25,12 @@ std::string FixturesPath() { return RequiredVariable("DISCMENU_E2E_FIXTURES"); }
 
 std::string DemoDiscPath() { return RequiredVariable("DISCMENU_DEMO_DISC"); }
 
+std::string ImageTreePath() {
+    char value[MAX_PATH];
+    const DWORD length = GetEnvironmentVariableA("DISCMENU_IMAGE_TREE", value, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? std::string(value, length) : std::string();
+}
+
 std::string FixturePath(std::string_view name) { return FixturesPath() + "\\" + std::string(name); }
 
 }  // namespace e2e

@@ -11,6 +11,10 @@ std::string StartExePath();
 std::string FixturesPath();
 // The bundled demo disc, from DISCMENU_DEMO_DISC. Throws when it is not set.
 std::string DemoDiscPath();
+// The demo disc extracted from the image disckit made of it, from DISCMENU_IMAGE_TREE, or
+// the empty string when there is none.
+std::string ImageTreePath();
+
 // The folder of one fixture disc.
 std::string FixturePath(std::string_view name);
 
