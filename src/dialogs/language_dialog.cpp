@@ -1,5 +1,7 @@
 #include "dialogs/language_dialog.h"
 
+#include <optional>
+
 #include "app/handles.h"
 #include "app/window_placement.h"
 #include "config/config_document.h"
@@ -57,16 +59,24 @@ void Initialise(HWND dialog, LPARAM parameter) {
     if (g_state.file.background) {
         g_state.background.Reset(CreateSolidBrush(*g_state.file.background));
     }
+    const bool choosesAlone = g_state.file.buttons.size() == 1;
+    const std::optional<DialogSize> size = ShownSize(g_state.file);
+    // Without an area and a choice of its own the dialog would wait unseen for ever.
+    if (!size && !choosesAlone) {
+        Fail(dialog, kNoLanguageFileText);
+        return;
+    }
+    if (size) {
+        g_state.file.width = size->width;
+        g_state.file.height = size->height;
+    }
     if (g_state.request->buttons) CreateButtons(dialog, *g_state.request->buttons);
-
     const int width = g_state.file.width;
     const int height = g_state.file.height;
     MoveWindow(dialog, CentredOrigin(GetSystemMetrics(SM_CXSCREEN), width),
                CentredOrigin(GetSystemMetrics(SM_CYSCREEN), height), width, height, TRUE);
     ShowWindow(dialog, SW_SHOW);
-    if (g_state.file.buttons.size() == 1) {
-        SendMessageA(dialog, WM_COMMAND, kFirstLanguageButtonId, 0);
-    }
+    if (choosesAlone) SendMessageA(dialog, WM_COMMAND, kFirstLanguageButtonId, 0);
 }
 
 // Only the language buttons choose; Escape's IDCANCEL and anything else are ignored.

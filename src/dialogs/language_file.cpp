@@ -1,5 +1,8 @@
 #include "dialogs/language_file.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "config/colour.h"
 #include "config/config_document.h"
 #include "config/decimal.h"
@@ -41,4 +44,19 @@ LanguageFile ReadLanguageFile(const ConfigDocument& document) {
         }
     }
     return file;
+}
+
+std::optional<DialogSize> ShownSize(const LanguageFile& file) {
+    if (file.width > 0 && file.height > 0) return DialogSize{file.width, file.height};
+    // Wide enough for any sum of two configured numbers.
+    long long right = 0;
+    long long bottom = 0;
+    for (const LanguageButton& button : file.buttons) {
+        right = std::max(right, static_cast<long long>(button.x) + button.width);
+        bottom = std::max(bottom, static_cast<long long>(button.y) + button.height);
+    }
+    if (right <= 0 || bottom <= 0) return std::nullopt;
+    constexpr long long kLargest = std::numeric_limits<int>::max();
+    return DialogSize{static_cast<int>(std::min(right, kLargest)),
+                      static_cast<int>(std::min(bottom, kLargest))};
 }

@@ -31,6 +31,17 @@ struct LanguageFile {
     std::vector<LanguageButton> buttons;
 };
 
+struct DialogSize {
+    int width = 0;
+    int height = 0;
+
+    bool operator==(const DialogSize&) const = default;
+};
+
+// The size the dialog shows at: the file's, or, when that leaves no area, the room its buttons
+// take. Nothing when neither gives an area: such a dialog could be neither seen nor answered.
+std::optional<DialogSize> ShownSize(const LanguageFile& file);
+
 // Reads "Menu\lang.dat" / "Menu\lang.bin" content. A later "window" element sets the size
 // again; a "bgcolor" of -1 or without its two ";" leaves the colour as it was.
 LanguageFile ReadLanguageFile(const ConfigDocument& document);

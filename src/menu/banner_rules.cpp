@@ -1,5 +1,8 @@
 #include "menu/banner_rules.h"
 
+#include <algorithm>
+#include <limits>
+
 bool IsBannerDrawn(const BannerSpec& banner, const Menu* currentMenu) {
     return !(currentMenu && currentMenu->name == "pelne" && banner.name == "lista");
 }
@@ -17,3 +20,9 @@ int LinkBannerAt(const std::vector<BannerSpec>& banners, int x, int y) {
 }
 
 int NextFrame(int frame, int count) { return frame + 1 >= count ? 0 : frame + 1; }
+
+int FarEdge(int start, int extent) {
+    const long long edge = static_cast<long long>(start) + extent;
+    return static_cast<int>(std::clamp<long long>(edge, std::numeric_limits<int>::min(),
+                                                  std::numeric_limits<int>::max()));
+}

@@ -16,11 +16,21 @@ void MenuWindow::ShowApplication(const Application& application) {
     SetDlgItemTextA(window_, menu_id::kDescriptionField, application.description.c_str());
     HWND screen = GetDlgItem(window_, menu_id::kScreenField);
     ShowWindow(screen, SW_HIDE);
+    // The field lets go of the old picture before the picture goes.
+    SetScreenImage(screen, nullptr);
     if (application.screen.empty()) return;
     screenshot_.Load(window_, programFolder_ + application.screen);
-    SendMessageA(screen, STM_SETIMAGE, IMAGE_BITMAP,
-                 reinterpret_cast<LPARAM>(screenshot_.Bitmap()));
+    SetScreenImage(screen, screenshot_.Bitmap());
     ShowWindow(screen, SW_SHOWNORMAL);
+}
+
+// Version 6 of the common controls shows a 32-bit bitmap through a copy of its own, and hands
+// that copy back when the image is replaced: it is ours to delete then.
+void MenuWindow::SetScreenImage(HWND screen, HBITMAP bitmap) {
+    const auto previous = reinterpret_cast<HBITMAP>(
+        SendMessageA(screen, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)));
+    if (previous && previous != screenImage_) DeleteObject(previous);
+    screenImage_ = bitmap;
 }
 
 void MenuWindow::RunProgram(const std::string& commandLine) { ::RunProgram(commandLine); }

@@ -40,7 +40,7 @@ void MenuWindow::AdvanceBanner(WPARAM timer) {
 
 void MenuWindow::InvalidateBanner(const Banner& banner) {
     const ControlRect& r = banner.layout.rect;
-    const RECT rect{r.x, r.y, r.x + r.width, r.y + r.height};
+    const RECT rect{r.x, r.y, FarEdge(r.x, r.width), FarEdge(r.y, r.height)};
     InvalidateRect(window_, &rect, TRUE);
 }
 

@@ -52,6 +52,7 @@ private:
     void AdvanceBanner(WPARAM timer);
     LRESULT ColourField(HDC dc, HWND field);
     void InvalidateBanner(const Banner& banner);
+    void SetScreenImage(HWND screen, HBITMAP bitmap);
 
     // MenuView
     void ShowButton(int id) override;
@@ -82,6 +83,7 @@ private:
 
     Picture background_;
     Picture screenshot_;
+    HBITMAP screenImage_ = nullptr;  // the screenshot's bitmap as given to the field
     HWND titleField_ = nullptr;
     HWND descriptionField_ = nullptr;
     UniqueBrush titleBrush_;

@@ -188,6 +188,16 @@ TEST_F(LanguageDialogTest, MissingLanguageFileIsReportedAndChoosesNothing) {
     EXPECT_EQ(request_.language, kUntouched);
 }
 
+TEST_F(LanguageDialogTest, NothingToSeeOrChooseIsReportedLikeAMissingFile) {
+    constexpr char kGarbage[] = "\x01<\xff\0garbage/>\x1a";
+    WriteLanguageFile(std::string(kGarbage, sizeof(kGarbage) - 1));
+    MessageBoxWatch watch;
+    EXPECT_EQ(Choose(), 0);
+    ASSERT_TRUE(watch.Finish());
+    EXPECT_EQ(watch.Text(), "Nie znaleziono pliku konfiguracyjnego języka.");
+    EXPECT_EQ(request_.language, kUntouched);
+}
+
 TEST_F(LanguageDialogTest, MissingStartParameterIsReported) {
     WriteLanguageFile(TwoLanguages("0;0;0"));
     MessageBoxWatch watch;

@@ -129,4 +129,24 @@ TEST(LanguageFile, LaterWindowSetsTheSizeAgain) {
     EXPECT_EQ(file.height, 0);
 }
 
+TEST(LanguageFile, ShownSizeIsTheFilesOrTheRoomOfItsButtons) {
+    EXPECT_EQ(ShownSize(Read("<window width=300 height=200/>\n")), (DialogSize{300, 200}));
+    EXPECT_EQ(ShownSize(Read("<window width=300/>\n"
+                             "<item type=button name=a positionX=10 positionY=5 width=100 "
+                             "height=30/>\n"
+                             "<item type=button name=b positionX=150 positionY=60 width=40 "
+                             "height=20/>\n")),
+              (DialogSize{190, 80}));
+    EXPECT_EQ(ShownSize(Read("<item type=button name=a positionX=2147483647 positionY=1 "
+                             "width=2147483647 height=1/>\n")),
+              (DialogSize{2147483647, 2}));
+}
+
+TEST(LanguageFile, NoAreaAndNoButtonsGivesNoShownSize) {
+    EXPECT_EQ(ShownSize(Read("")), std::nullopt);
+    EXPECT_EQ(ShownSize(Read("<window width=0 height=200/>\n")), std::nullopt);
+    EXPECT_EQ(ShownSize(Read("<window width=-5 height=-5/>\n<item type=button name=a/>\n")),
+              std::nullopt);
+}
+
 }  // namespace

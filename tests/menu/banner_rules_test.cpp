@@ -47,4 +47,11 @@ TEST(BannerRules, FramesCycle) {
     EXPECT_EQ(NextFrame(0, 1), 0);
 }
 
+TEST(BannerRules, FarEdgeStaysWithinInt) {
+    EXPECT_EQ(FarEdge(300, 48), 348);
+    EXPECT_EQ(FarEdge(300, -40), 260);
+    EXPECT_EQ(FarEdge(300, 2147483647), 2147483647);
+    EXPECT_EQ(FarEdge(-2147483647 - 1, -5), -2147483647 - 1);
+}
+
 }  // namespace
