@@ -11,10 +11,14 @@ std::string EncodeByteUnits(std::string_view text) {
 }
 
 std::string DecodeByteUnits(std::string_view units) {
-    std::string text;
-    text.reserve(units.size() / 2 + 1);
+    // The low byte of each unit is the character; units with a zero low byte add nothing.
+    // An odd last byte is read as one more character.
+    std::string text((units.size() + 1) / 2, '\0');
+    size_t length = 0;
     for (size_t i = 0; i < units.size(); i += 2) {
-        if (units[i] != '\0') text += units[i];
+        text[length] = units[i];
+        length += units[i] != '\0';
     }
+    text.resize(length);
     return text;
 }

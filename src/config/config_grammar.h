@@ -33,7 +33,7 @@ struct AttributeRest {
     size_t begin = 0;  // where the dropped key starts
 };
 
-// Items are short: a plain loop beats a library search call per key and value.
+// Keys and unquoted values are short: a plain loop beats a library search call for them.
 inline size_t FindInItems(std::string_view text, char wanted, size_t from) {
     for (size_t i = from; i < text.size(); ++i) {
         if (text[i] == wanted) return i;
@@ -75,7 +75,8 @@ AttributeRest ScanAttributes(std::string_view text, OnItem&& onItem) {
         if (text[span.valueBegin] == '"') {
             span.quoted = true;
             ++span.valueBegin;
-            end = FindInItems(text, '"', span.valueBegin);
+            // Quoted values (descriptions) can run long.
+            end = text.find('"', span.valueBegin);
             if (end == std::string_view::npos) return {AttributeRest::Kind::kOpenQuote, i};
         } else {
             end = FindInItems(text, ' ', span.valueBegin);
