@@ -89,7 +89,7 @@ TEST_F(DisckitCli, UnpackReadsAnOddLastByteAsTheLoaderDoes) {
 }
 
 TEST_F(DisckitCli, DumpChoosesTheFormByNameOrFlag) {
-    const std::string units = std::string("<\0e\0 \0k\0=\0\xB3\xFF/\0>\0", 18);
+    const std::string units = std::string("<\0e\0 \0k\0=\0\xB3\xFF/\0>\0", 16);
     dir_.Write("m.bin", units);
     dir_.Write("m.units", units);
     const std::string out = dir_.Path("dump.json");

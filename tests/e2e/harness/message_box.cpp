@@ -1,5 +1,7 @@
 #include "harness/message_box.h"
 
+#include <algorithm>
+
 #include "harness/input.h"
 #include "harness/polling.h"
 #include "app/handles.h"
@@ -22,6 +24,16 @@ bool IsTextStatic(HWND control) {
 DWORD WINAPI ShowUntitledBox(void*) {
     MessageBoxA(nullptr, "", nullptr, MB_OK);
     return 0;
+}
+
+constexpr std::chrono::milliseconds kRaiseTimeout{5000};
+
+bool UnderItsCentre(HWND window) {
+    RECT rect;
+    if (!GetWindowRect(window, &rect)) return false;
+    const POINT centre{rect.left + (rect.right - rect.left) / 2,
+                       rect.top + (rect.bottom - rect.top) / 2};
+    return WindowFromPoint(centre) == window;
 }
 
 bool WaitForClosing(HWND box, std::chrono::milliseconds timeout) {
@@ -72,6 +84,9 @@ std::optional<AnswerMethod> AnswerMessageBox(HWND box, int buttonId,
                                              std::chrono::milliseconds timeout) {
     HWND button = ControlById(box, buttonId);
     if (!button) return std::nullopt;
+    // A box can be visible before it is raised and in its place; a click then lands on the
+    // window under it. The wait is bounded: the button message below still answers.
+    WaitUntil(std::min(timeout, kRaiseTimeout), [button] { return UnderItsCentre(button); });
     if (ClickCentre(button) && WaitForClosing(box, timeout)) return AnswerMethod::kClick;
     PostMessageA(button, BM_CLICK, 0, 0);
     if (WaitForClosing(box, timeout)) return AnswerMethod::kButtonMessage;
