@@ -4,13 +4,11 @@
 #include <stdexcept>
 #include <vector>
 
-#include "stb_image_write.h"
+#include "bmp_writer.h"
+#include "image.h"
+#include "jpeg_writer.h"
 
 namespace {
-
-void PutLittle(std::string& out, uint32_t value, int size) {
-    for (int i = 0; i < size; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
 
 const char kLanguages[] =
     "<window width=200 height=100 bgcolor=\"1;2;3\"/>\n"
@@ -46,33 +44,20 @@ const char kPlayer[] =
 
 }  // namespace
 
+namespace {
+
+std::string Bytes(const std::vector<std::uint8_t>& bytes) {
+    return std::string(bytes.begin(), bytes.end());
+}
+
+}  // namespace
+
 std::string BitmapFile(int width, int height) {
-    const uint32_t row = (static_cast<uint32_t>(width) * 3 + 3) & ~3u;
-    const uint32_t pixels = row * static_cast<uint32_t>(height);
-    std::string out = "BM";
-    PutLittle(out, 54 + pixels, 4);
-    PutLittle(out, 0, 4);
-    PutLittle(out, 54, 4);
-    PutLittle(out, 40, 4);
-    PutLittle(out, static_cast<uint32_t>(width), 4);
-    PutLittle(out, static_cast<uint32_t>(height), 4);
-    PutLittle(out, 1, 2);
-    PutLittle(out, 24, 2);
-    for (int i = 0; i < 6; ++i) PutLittle(out, 0, 4);
-    out.append(pixels, '\x40');
-    return out;
+    return Bytes(encode_bmp(Image(width, height, Rgba{64, 64, 64})));
 }
 
 std::string JpegFile(int width, int height) {
-    std::vector<unsigned char> pixels(static_cast<size_t>(width) * height * 3, 0x80);
-    std::string out;
-    stbi_write_jpg_to_func(
-        [](void* context, void* data, int size) {
-            static_cast<std::string*>(context)->append(static_cast<const char*>(data),
-                                                       static_cast<size_t>(size));
-        },
-        &out, width, height, 3, pixels.data(), 80);
-    return out;
+    return Bytes(encode_jpeg(Image(width, height, Rgba{128, 128, 128}), 80));
 }
 
 FixtureDisc::FixtureDisc() {

@@ -1,4 +1,0 @@
-// stb_image_write (Debian's libstb-dev) for the fixture pictures.
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#define STBI_WRITE_NO_STDIO
-#include "stb_image_write.h"
