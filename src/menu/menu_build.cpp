@@ -15,9 +15,9 @@ HWND CreateStatic(HWND parent, HINSTANCE instance, const ControlSpec& control, c
                            nullptr);
 }
 
-UniqueBrush BrushFor(const ControlSpec& field) {
-    if (!field.background) return {};
-    return UniqueBrush(CreateSolidBrush(*field.background));
+UniqueBrush BrushFor(const std::optional<uint32_t>& colour) {
+    if (!colour) return {};
+    return UniqueBrush(CreateSolidBrush(*colour));
 }
 
 }  // namespace
@@ -27,6 +27,8 @@ void MenuWindow::BuildMenu() {
         model_ = BuildMenuModel(*document_);
         for (const ControlSpec& control : model_.controls) CreateControl(control);
         for (const BannerSpec& layout : model_.banners) AddBanner(layout);
+        titleBrush_ = BrushFor(model_.titleBrush);
+        descriptionBrush_ = BrushFor(model_.descriptionBrush);
     }
     titleFont_ = CreateTextFont(18, "Arial", true, false);
     MenuView& view = *this;
@@ -47,12 +49,10 @@ void MenuWindow::CreateControl(const ControlSpec& control) {
         case ControlSpec::Kind::TitleField:
             titleField_ = CreateStatic(window_, instance_, control, kFieldPlaceholder,
                                        SS_CENTER | SS_CENTERIMAGE);
-            titleBrush_ = BrushFor(control);
             return;
         case ControlSpec::Kind::DescriptionField:
             descriptionField_ =
                 CreateStatic(window_, instance_, control, kFieldPlaceholder, SS_LEFT);
-            descriptionBrush_ = BrushFor(control);
             return;
         case ControlSpec::Kind::ScreenField:
             CreateStatic(window_, instance_, control, "Screen", SS_BITMAP | SS_CENTERIMAGE);

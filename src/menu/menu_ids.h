@@ -20,7 +20,8 @@ inline constexpr int kBuy = 1007;
 inline constexpr int kNext = 1008;
 inline constexpr int kPrev = 1009;
 
-// Menu k has 2000 + 150 * k; its applications follow it, at most 149 of them.
+// Menu k has 2000 + 150 * k; its applications follow it, at most 149 of them in every menu
+// but the last.
 inline constexpr int kFirstMenu = 2000;
 inline constexpr int kMenuStride = 150;
 inline constexpr int kMaxApplicationsPerMenu = kMenuStride - 1;

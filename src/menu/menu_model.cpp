@@ -57,83 +57,135 @@ ControlSpec Field(ControlSpec::Kind kind, int id, const ControlRect& rect) {
     return field;
 }
 
-// The top of a column's button in the given row. A column reaching past the range of int
-// stops at its end instead of wrapping.
-int RowY(const ControlRect& first, size_t row) {
-    const long long y = first.y + static_cast<long long>(row) * first.height;
-    return static_cast<int>(std::clamp<long long>(y, INT_MIN, INT_MAX));
+// An int of the model; a column reaching past its range stops at its end instead of wrapping.
+int Saturated(long long value) {
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
-Menu* FindMenu(std::vector<Menu>& menus, const std::string& name) {
-    auto it =
-        std::find_if(menus.begin(), menus.end(), [&](const Menu& m) { return m.name == name; });
-    return it == menus.end() ? nullptr : &*it;
+bool IsMenuItem(const std::string& tag, const std::string& type) {
+    return tag == "menu" && type != "button" && type != "text" && type != "image" &&
+           type != "banner";
 }
 
-void AddItem(MenuModel& model, const std::string& tag, const ItemAttributes& item) {
-    if (item.type == "button") {
-        model.controls.push_back(
-            Button(ButtonIdForName(item.name), item.text, item.image, item.rect));
-    } else if (item.type == "text") {
-        ControlSpec field;
+class ModelBuilder {
+public:
+    explicit ModelBuilder(const ConfigDocument& document) {
+        for (const ConfigElement& element : document.Elements()) {
+            if (IsMenuItem(element.Name(), element.AttributeValue("type"))) ++menuCount_;
+        }
+    }
+
+    void Add(const ConfigElement& element) {
+        const std::string tag = element.Name();
+        if (tag == "item" || tag == "menu" || tag == "menuitem") {
+            AddItem(tag, ItemAttributes(element));
+        } else if (tag == "application") {
+            AddApplication(element);
+        }
+    }
+
+    MenuModel Take() { return std::move(model_); }
+
+private:
+    // The menu of that name and its index; the first menu of a name collects.
+    Menu* FindMenu(const std::string& name, size_t& index) {
+        for (index = 0; index < model_.menus.size(); ++index) {
+            if (model_.menus[index].name == name) return &model_.menus[index];
+        }
+        return nullptr;
+    }
+
+    void AddItem(const std::string& tag, const ItemAttributes& item) {
+        if (item.type == "button") {
+            model_.controls.push_back(
+                Button(ButtonIdForName(item.name), item.text, item.image, item.rect));
+        } else if (item.type == "text") {
+            AddField(item);
+        } else if (item.type == "image") {
+            if (item.name == "screen") {
+                model_.controls.push_back(
+                    Field(ControlSpec::Kind::ScreenField, menu_id::kScreenField, item.rect));
+            }
+        } else if (item.type == "banner") {
+            model_.banners.push_back({item.name, item.text, item.image, item.rect, item.timer});
+        } else if (tag == "menu") {
+            const int id =
+                menu_id::kFirstMenu + menu_id::kMenuStride * static_cast<int>(model_.menus.size());
+            model_.menus.push_back({item.name, item.text, id, {}, {}});
+            columnY_.push_back(0);
+            model_.controls.push_back(Button(id, item.text, item.image, item.rect));
+        } else if (tag == "menuitem") {
+            size_t index = 0;
+            if (Menu* menu = FindMenu(item.parent, index)) {
+                if (menu->templates.empty()) columnY_[index] = item.rect.y;
+                menu->templates.push_back({item.text, item.image, item.rect, item.maxItems});
+            }
+        }
+    }
+
+    // A later field of the same name without a usable colour keeps the earlier brush.
+    void AddField(const ItemAttributes& item) {
+        std::optional<uint32_t>* brush = nullptr;
         if (item.name == "title") {
-            field = Field(ControlSpec::Kind::TitleField, menu_id::kTitleField, item.rect);
+            model_.controls.push_back(
+                Field(ControlSpec::Kind::TitleField, menu_id::kTitleField, item.rect));
+            brush = &model_.titleBrush;
         } else if (item.name == "description") {
-            field =
-                Field(ControlSpec::Kind::DescriptionField, menu_id::kDescriptionField, item.rect);
+            model_.controls.push_back(
+                Field(ControlSpec::Kind::DescriptionField, menu_id::kDescriptionField, item.rect));
+            brush = &model_.descriptionBrush;
         } else {
             return;
         }
-        field.background = ReadColour(item.bgcolor);
-        model.controls.push_back(field);
-    } else if (item.type == "image") {
-        if (item.name == "screen") {
-            model.controls.push_back(
-                Field(ControlSpec::Kind::ScreenField, menu_id::kScreenField, item.rect));
-        }
-    } else if (item.type == "banner") {
-        model.banners.push_back({item.name, item.text, item.image, item.rect, item.timer});
-    } else if (tag == "menu") {
-        const int id =
-            menu_id::kFirstMenu + menu_id::kMenuStride * static_cast<int>(model.menus.size());
-        model.menus.push_back({item.name, item.text, id, {}, {}});
-        model.controls.push_back(Button(id, item.text, item.image, item.rect));
-    } else if (tag == "menuitem") {
-        if (Menu* menu = FindMenu(model.menus, item.parent)) {
-            menu->templates.push_back({item.text, item.image, item.rect, item.maxItems});
-        }
+        if (const std::optional<uint32_t> colour = ReadColour(item.bgcolor)) *brush = colour;
     }
-}
 
-void AddApplication(MenuModel& model, const ConfigElement& element) {
-    Menu* menu = FindMenu(model.menus, element.AttributeValue("type"));
-    // Past 149 applications the identifiers would run into the next menu's.
-    if (!menu || menu->applications.size() >= menu_id::kMaxApplicationsPerMenu) return;
+    void AddApplication(const ConfigElement& element) {
+        size_t index = 0;
+        Menu* menu = FindMenu(element.AttributeValue("type"), index);
+        const size_t n = menu ? menu->applications.size() : 0;
+        if (!menu || !ApplicationFits(index, menuCount_, n)) return;
 
-    Application application{menu->id + 1 + static_cast<int>(menu->applications.size()),
-                            element.AttributeValue("title"),
-                            element.AttributeValue("description"),
-                            element.AttributeValue("exec"),
-                            element.AttributeValue("execopen"),
-                            element.AttributeValue("instruction"),
-                            element.AttributeValue("www"),
-                            element.AttributeValue("buy"),
-                            element.AttributeValue("screen")};
+        Application application{
+            menu->id + 1 + static_cast<int>(n),    element.AttributeValue("title"),
+            element.AttributeValue("description"), element.AttributeValue("exec"),
+            element.AttributeValue("execopen"),    element.AttributeValue("instruction"),
+            element.AttributeValue("www"),         element.AttributeValue("buy"),
+            element.AttributeValue("screen")};
 
-    const size_t n = menu->applications.size();
-    if (menu->templates.size() == 1) {
-        // One template: the buttons stand in a column that starts again every page.
-        const MenuItemTemplate& only = menu->templates.front();
-        const auto row = n % static_cast<size_t>(PageSize(only, n + 1));
-        ControlRect rect = only.rect;
-        rect.y = RowY(only.rect, row);
-        model.controls.push_back(Button(application.id, application.title, only.image, rect, true));
-    } else if (n < menu->templates.size()) {
-        const MenuItemTemplate& own = menu->templates[n];
-        model.controls.push_back(Button(application.id, own.caption, own.image, own.rect, true));
+        if (menu->templates.size() == 1) {
+            const MenuItemTemplate& only = menu->templates.front();
+            ControlRect rect = only.rect;
+            rect.y = Saturated(MoveColumn(index, only, n));
+            model_.controls.push_back(
+                Button(application.id, application.title, only.image, rect, true));
+        } else if (n < menu->templates.size()) {
+            const MenuItemTemplate& own = menu->templates[n];
+            model_.controls.push_back(
+                Button(application.id, own.caption, own.image, own.rect, true));
+        }
+        menu->applications.push_back(std::move(application));
     }
-    menu->applications.push_back(std::move(application));
-}
+
+    // One template: every application after the first moves the template down one row, and
+    // every maxitems applications back to the top, so the column starts again each page. n
+    // counts the applications read before the template too. Wide, so the walk never wraps;
+    // maxitems below 1 keeps one growing column.
+    long long MoveColumn(size_t index, const MenuItemTemplate& only, size_t n) {
+        long long& y = columnY_[index];
+        if (n == 0) return y;
+        if (only.maxItems < 1 || n % static_cast<size_t>(only.maxItems) != 0) {
+            y += only.rect.height;
+        } else {
+            y -= static_cast<long long>(only.maxItems - 1) * only.rect.height;
+        }
+        return y;
+    }
+
+    MenuModel model_;
+    size_t menuCount_ = 0;
+    std::vector<long long> columnY_;  // per menu: its only template's y, as the walk moved it
+};
 
 }  // namespace
 
@@ -147,15 +199,12 @@ int FrameCount(int pictureWidth, int bannerWidth) {
     return pictureWidth / bannerWidth;
 }
 
+bool ApplicationFits(size_t menuIndex, size_t menuCount, size_t application) {
+    return menuIndex + 1 >= menuCount || application < menu_id::kMaxApplicationsPerMenu;
+}
+
 MenuModel BuildMenuModel(const ConfigDocument& document) {
-    MenuModel model;
-    for (const ConfigElement& element : document.Elements()) {
-        const std::string tag = element.Name();
-        if (tag == "item" || tag == "menu" || tag == "menuitem") {
-            AddItem(model, tag, ItemAttributes(element));
-        } else if (tag == "application") {
-            AddApplication(model, element);
-        }
-    }
-    return model;
+    ModelBuilder builder(document);
+    for (const ConfigElement& element : document.Elements()) builder.Add(element);
+    return builder.Take();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -26,7 +27,6 @@ struct ControlSpec {
     std::string image;
     ControlRect rect;
     bool hidden = false;
-    std::optional<uint32_t> background;  // text fields: the brush colour, if any
 };
 
 // A button template of a menu: where and how its application buttons look.
@@ -71,6 +71,9 @@ struct MenuModel {
     std::vector<ControlSpec> controls;
     std::vector<Menu> menus;
     std::vector<BannerSpec> banners;
+    // The brush colours of the text fields: the last item of each with a usable bgcolor.
+    std::optional<uint32_t> titleBrush;
+    std::optional<uint32_t> descriptionBrush;
 };
 
 // Buttons a single-template menu shows per page: maxitems, or every application
@@ -79,5 +82,9 @@ int PageSize(const MenuItemTemplate& only, size_t applicationCount);
 
 // Frames in a banner strip of the given picture width; at least one.
 int FrameCount(int pictureWidth, int bannerWidth);
+
+// Whether the j-th application (from 0) of the menu at that index keeps its place: its
+// identifier must not reach the next menu's. The last menu is followed by none.
+bool ApplicationFits(size_t menuIndex, size_t menuCount, size_t application);
 
 MenuModel BuildMenuModel(const ConfigDocument& document);

@@ -89,7 +89,12 @@ void MenuNavigator::SelectMenuOrApplication(uint32_t command) {
         view_.HideButton(menu_id::kNext);
         view_.HideButton(menu_id::kPrev);
     }
-    if (n > 0) Select(applications.front());
+    // Unlike a click on an application, a menu's selection always puts its first one on screen
+    // again: its screenshot may have changed on the disc meanwhile.
+    if (n > 0) {
+        selected_ = &applications.front();
+        UpdateSelection();
+    }
     view_.DisableButton(newMenu->id);
     selectedMenuId_ = command;
     view_.InvalidateBanners();

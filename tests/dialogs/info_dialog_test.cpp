@@ -59,7 +59,7 @@ TEST_F(InfoDialogTest, ShowsTheHomePageLinkCentredAtTheTop) {
                   SendMessageA(dialog, WM_COMMAND, IDOK, 0);
               }}),
               0);
-    EXPECT_EQ(seen.caption, "Discmenu");
+    EXPECT_EQ(seen.caption, "Lumivo");
     EXPECT_EQ(seen.linkClass, "LinkButton");
     EXPECT_EQ(seen.linkText, "     Discmenu       ");
     EXPECT_TRUE(seen.linkVisible);

@@ -105,7 +105,7 @@ TEST_F(HelpAndAboutScenario, MissingHelpFileIsSaidInTheTextBox) {
 
 TEST_F(HelpAndAboutScenario, StarButtonShowsTheAboutBoxAndOkClosesIt) {
     ASSERT_TRUE(StartAndClick(kStarButton));
-    HWND dialog = WaitForOwnedDialog("Discmenu");
+    HWND dialog = WaitForOwnedDialog("Lumivo");
     ASSERT_NE(dialog, nullptr);
 
     HWND link = e2e::ControlById(dialog, kHomePageLink);

@@ -48,11 +48,11 @@ TEST(MenuModel, ItemsMakeControlsInDocumentOrder) {
 
     EXPECT_EQ(model.controls[2].kind, ControlSpec::Kind::TitleField);
     EXPECT_EQ(model.controls[2].id, menu_id::kTitleField);
-    EXPECT_EQ(model.controls[2].background, 255u);
+    EXPECT_EQ(model.titleBrush, 255u);
     EXPECT_EQ(model.controls[2].rect, (ControlRect{1, 2, 3, 4}));
 
     EXPECT_EQ(model.controls[3].kind, ControlSpec::Kind::DescriptionField);
-    EXPECT_EQ(model.controls[3].background, std::nullopt);
+    EXPECT_EQ(model.descriptionBrush, std::nullopt);
 
     EXPECT_EQ(model.controls[4].kind, ControlSpec::Kind::ScreenField);
     EXPECT_EQ(model.controls[4].id, menu_id::kScreenField);
@@ -117,24 +117,52 @@ TEST(MenuModel, SeveralTemplatesGiveOneButtonEachInOrder) {
     EXPECT_EQ(model.menus[0].applications[4].id, 2005);
 }
 
-TEST(MenuModel, OneTemplateStacksButtonsAndRestartsEveryPage) {
-    std::string text =
-        "<menu name=m/>\n"
+TEST(MenuModel, LaterFieldWithoutUsableColourKeepsTheEarlierBrush) {
+    const MenuModel model = Build(
+        "<item type=text name=title bgcolor=\"255;0;0\"/>\n<item type=text name=title/>\n"
+        "<item type=text name=description bgcolor=\"0;0;255\"/>\n"
+        "<item type=text name=description bgcolor=\"-1;0;0\"/>\n");
+    EXPECT_EQ(model.controls.size(), 4u);
+    EXPECT_EQ(model.titleBrush, 0x0000FFu);
+    EXPECT_EQ(model.descriptionBrush, 0xFF0000u);
+}
+
+// Applications read before the only template count in the walk but get no button.
+struct ColumnWalk {
+    int before;
+    int after;
+    std::vector<int> y;
+};
+
+class OneTemplateColumn : public testing::TestWithParam<ColumnWalk> {};
+
+TEST_P(OneTemplateColumn, MovesTheTemplateDownAndBackEveryPage) {
+    const ColumnWalk& walk = GetParam();
+    std::string text = "<menu name=m/>\n";
+    auto add = [&](int count) {
+        for (int i = 0; i < count; ++i) text += "<application type=m title=App/>\n";
+    };
+    add(walk.before);
+    text +=
         "<menuitem parent=m text=T image=t.bmp positionX=7 positionY=100 width=90 height=30 "
         "maxitems=3/>\n";
-    for (int i = 0; i < 7; ++i)
-        text += "<application type=m title=App" + std::to_string(i) + "/>\n";
+    add(walk.after);
     const MenuModel model = Build(text);
     const auto buttons = ButtonsOf(model, 2001, 2149);
 
-    ASSERT_EQ(buttons.size(), 7u);
-    const int expectedY[] = {100, 130, 160, 100, 130, 160, 100};
-    for (int i = 0; i < 7; ++i) {
-        EXPECT_EQ(buttons[i]->rect.y, expectedY[i]) << i;
+    ASSERT_EQ(buttons.size(), walk.y.size());
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        EXPECT_EQ(buttons[i]->id, 2001 + walk.before + static_cast<int>(i));
+        EXPECT_EQ(buttons[i]->rect.y, walk.y[i]) << i;
         EXPECT_EQ(buttons[i]->rect.x, 7);
-        EXPECT_EQ(buttons[i]->caption, "App" + std::to_string(i));
+        EXPECT_EQ(buttons[i]->caption, "App");
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(MenuModel, OneTemplateColumn,
+                         testing::Values(ColumnWalk{0, 7, {100, 130, 160, 100, 130, 160, 100}},
+                                         ColumnWalk{1, 4, {130, 160, 100, 130}},
+                                         ColumnWalk{2, 5, {130, 70, 100, 130, 70}}));
 
 TEST(MenuModel, OneTemplateWithoutPageSizeKeepsOneGrowingColumn) {
     std::string text = "<menu name=m/>\n<menuitem parent=m positionY=10 height=5 maxitems=0/>\n";
@@ -166,13 +194,23 @@ TEST(MenuModel, ApplicationBeforeTheOnlyTemplateGetsNoButton) {
     EXPECT_EQ(buttons[0]->id, 2002);
 }
 
-TEST(MenuModel, AMenuHoldsAtMost149ApplicationsSoIdentifiersNeverCollide) {
+TEST(MenuModel, OnlyApplicationsWhoseIdentifiersReachTheNextMenuAreDropped) {
+    EXPECT_TRUE(ApplicationFits(0, 2, 148));
+    EXPECT_FALSE(ApplicationFits(0, 2, 149));
+    EXPECT_TRUE(ApplicationFits(1, 2, 149));
+    EXPECT_TRUE(ApplicationFits(1, 2, 100000));
+
     std::string text = "<menu name=a/>\n<menuitem parent=a maxitems=10/>\n<menu name=b/>\n";
     for (int i = 0; i < 151; ++i) text += "<application type=a/>\n";
+    for (int i = 0; i < 400; ++i) text += "<application type=b/>\n";
+    // A menu tag that makes a button is no menu: b stays the last one.
+    text += "<menu type=button name=close/>\n";
     const MenuModel model = Build(text);
     ASSERT_EQ(model.menus[0].applications.size(), 149u);
     EXPECT_EQ(model.menus[0].applications.back().id, 2149);
     EXPECT_EQ(ButtonsOf(model, 2150, 2150).size(), 1u);
+    ASSERT_EQ(model.menus[1].applications.size(), 400u);
+    EXPECT_EQ(model.menus[1].applications.back().id, 2550);
 }
 
 TEST(MenuModel, BannersKeepTheirAttributesAndTimer) {

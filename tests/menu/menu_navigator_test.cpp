@@ -102,6 +102,25 @@ TEST_F(MenuNavigatorTest, MenuWithoutApplicationsKeepsThePreviousSelection) {
     EXPECT_EQ(navigator_->CurrentMenu()->name, "empty");
     EXPECT_EQ(Selected(), "A0");
     EXPECT_EQ(Command(menu_id::kInstall), Events{"run a.exe"});
+    // Back in its menu, the still selected application is put on screen again.
+    EXPECT_EQ(Command(2000),
+              (Events{"hide 1008", "hide 1009", "enable 2150", "show 2001", "hide 1008",
+                      "hide 1009", "app A0", "show 1003", "hide 1004", "hide 1005", "hide 1006",
+                      "hide 1007", "disable 2000", "banners"}));
+}
+
+TEST_F(MenuNavigatorTest, LastMenuPagesThroughAllItsApplications) {
+    std::string text =
+        "<menu name=first/>\n<menu name=last/>\n<menuitem parent=last maxitems=10/>\n";
+    for (int i = 1; i <= 400; ++i)
+        text += "<application type=last title=L" + std::to_string(i) + "/>\n";
+    Start(text);
+    Command(2150);
+    EXPECT_EQ(navigator_->PageCount(), 40);
+    for (int page = 1; page < 40; ++page) Command(menu_id::kNext);
+    EXPECT_EQ(Selected(), "L391");
+    EXPECT_EQ(Command(2550), (Events{"app L400", "hide 1003", "hide 1004", "hide 1005", "hide 1006",
+                                     "hide 1007"}));
 }
 
 TEST_F(MenuNavigatorTest, PagesOfFourFourAndTwo) {

@@ -32,9 +32,9 @@ public:
     MenuChecker(const ConfigSource& source, ReferenceChecker& references, Findings& findings,
                 std::vector<ButtonBinding>& bindings)
         : source_(source), references_(references), findings_(findings), bindings_(bindings) {
-        for (const Menu& menu : BuildMenuModel(source.Document()).menus) {
-            finalTemplates_.emplace(menu.name, menu.templates.size());
-        }
+        const std::vector<Menu> menus = BuildMenuModel(source.Document()).menus;
+        menuCount_ = menus.size();
+        for (const Menu& menu : menus) finalTemplates_.emplace(menu.name, menu.templates.size());
     }
 
     MenuFacts Run() {
@@ -75,6 +75,9 @@ private:
             if (menu.name == name) return &menu;
         }
         return nullptr;
+    }
+    size_t IndexOf(const MenuProgress& menu) const {
+        return static_cast<size_t>(&menu - menus_.data());
     }
 
     void CheckWindow(size_t i, const ConfigElement& element) {
@@ -220,14 +223,15 @@ private:
 
     void PlaceApplication(size_t i, MenuProgress& menu) {
         const size_t n = menu.applications++;
-        if (n >= static_cast<size_t>(menu_id::kMaxApplicationsPerMenu)) {
+        if (!ApplicationFits(IndexOf(menu), menuCount_, n)) {
             if (!menu.reportedOverflow) {
                 findings_.Error(source_.File(), At(i),
                                 "menu \"" + menu.name + "\" has more than " +
                                     std::to_string(menu_id::kMaxApplicationsPerMenu) +
-                                    " applications: from this one on they are dropped",
-                                "identifiers leave room for 149 applications per menu; split "
-                                "it into two menus");
+                                    " applications: from this one on they are dropped, their "
+                                    "identifiers would reach the next menu's",
+                                "only the last menu holds more than 149 applications; split it, "
+                                "or make it the last menu");
                 menu.reportedOverflow = true;
             }
             return;
@@ -302,6 +306,7 @@ private:
     ReferenceChecker& references_;
     Findings& findings_;
     std::vector<ButtonBinding>& bindings_;
+    size_t menuCount_ = 0;
     std::map<std::string, size_t> finalTemplates_;
     std::vector<MenuProgress> menus_;
     MenuFacts facts_;
