@@ -25,6 +25,12 @@ std::string TempDir::Write(std::string_view name, std::string_view bytes) const 
     return path;
 }
 
+std::string TempDir::Sparse(std::string_view name, std::uintmax_t size) const {
+    const std::string path = Write(name, "");
+    std::filesystem::resize_file(path, size);
+    return path;
+}
+
 std::string TempDir::Path(std::string_view name) const { return (root_ / name).string(); }
 
 std::string TempDir::Read(const std::string& path) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -14,6 +15,9 @@ public:
 
     // Writes the bytes to a file of the folder and returns the file's path.
     std::string Write(std::string_view name, std::string_view bytes) const;
+    // A file of that size, written as a hole where the file system has them (a huge file costs
+    // no disk then); returns its path.
+    std::string Sparse(std::string_view name, std::uintmax_t size) const;
     std::string Path(std::string_view name) const;
     static std::string Read(const std::string& path);
 

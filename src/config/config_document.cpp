@@ -1,5 +1,6 @@
 #include "config/config_document.h"
 
+#include <new>
 #include <optional>
 #include <utility>
 
@@ -9,20 +10,24 @@
 #include "config/text_file.h"
 
 int ConfigDocument::LoadText(const std::string& path) {
-    std::optional<std::string> bytes = ReadFileBytes(path);
-    if (!bytes) return -1;
-    EndLinesWithLf(*bytes);
-    text_ = std::move(*bytes);
-    Parse();
-    return 0;
+    std::optional<std::string> text = ReadTextFile(path);
+    if (!text) return -1;
+    try {
+        EndLinesWithLf(*text);
+    } catch (const std::bad_alloc&) {
+        return -1;
+    }
+    return Adopt(std::move(*text));
 }
 
 int ConfigDocument::LoadBinary(const std::string& path) {
-    std::optional<std::string> bytes = ReadFileBytes(path);
-    if (!bytes) return -1;
-    text_ = DecodeByteUnits(*bytes);
-    Parse();
-    return 0;
+    const std::optional<std::string> units = ReadFileBytes(path);
+    if (!units) return -1;
+    try {
+        return Adopt(DecodeByteUnits(*units));
+    } catch (const std::bad_alloc&) {
+        return -1;
+    }
 }
 
 int ConfigDocument::SaveBinary(const std::string& path) const {
@@ -48,8 +53,16 @@ void ConfigDocument::FindElement(std::string_view name, ConfigElement& element) 
     }
 }
 
-// A text without any complete element keeps the elements of an earlier load.
-void ConfigDocument::Parse() {
-    std::vector<ConfigElement> parsed = ParseElements(text_);
-    if (!parsed.empty()) elements_ = std::move(parsed);
+// A text without any complete element keeps the elements of an earlier load. A text whose
+// elements do not fit in memory reads as a file that cannot be opened: the document stays
+// as it was.
+int ConfigDocument::Adopt(std::string text) {
+    try {
+        std::vector<ConfigElement> parsed = ParseElements(text);
+        text_ = std::move(text);
+        if (!parsed.empty()) elements_ = std::move(parsed);
+        return 0;
+    } catch (const std::bad_alloc&) {
+        return -1;
+    }
 }

@@ -9,7 +9,8 @@
 // A configuration file: its loaded text and the elements parsed from it. Readers get copies.
 class ConfigDocument {
 public:
-    // Text form (.dat). 0 when the file was read, -1 when it could not be opened.
+    // Text form (.dat), read as text mode reads it: up to its first Ctrl-Z. 0 when the file
+    // was read, -1 when it could not be opened, was too large or did not fit in memory.
     int LoadText(const std::string& path);
     // Byte-wise form (.bin): one 16-bit little-endian unit per character.
     int LoadBinary(const std::string& path);
@@ -26,7 +27,8 @@ public:
     const std::vector<ConfigElement>& Elements() const { return elements_; }
 
 private:
-    void Parse();
+    // Parses the text and keeps both; 0, or -1 when memory ran out.
+    int Adopt(std::string text);
 
     std::string text_;
     std::vector<ConfigElement> elements_;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <new>
+#include <stdexcept>
 #include <string_view>
 
 #include "config/file_handle.h"
@@ -22,32 +24,50 @@ void SplitLines(std::string_view bytes, TakeLine takeLine) {
 
 }  // namespace
 
-std::optional<std::string> ReadFileBytes(const std::string& path) {
+std::optional<std::string> ReadFileBytes(const std::string& path, std::uint64_t limit) {
     const UniqueFile file = OpenFile(path, "rb");
     if (!file) return std::nullopt;
 
-    // The size is only a hint for the first read: whatever the reads give is the content.
+    // The size is only a hint: a file growing meanwhile still stops at the limit.
     size_t expected = 0;
     if (std::fseek(file.get(), 0, SEEK_END) == 0) {
         const long size = std::ftell(file.get());
+        if (size > 0 && static_cast<std::uint64_t>(size) > limit) return std::nullopt;
         if (size > 0) expected = static_cast<size_t>(size);
         std::rewind(file.get());
     }
-    std::string bytes(expected, '\0');
-    bytes.resize(std::fread(bytes.data(), 1, expected, file.get()));
-    char chunk[64 * 1024];
-    for (size_t read; (read = std::fread(chunk, 1, sizeof(chunk), file.get())) > 0;) {
-        bytes.append(chunk, read);
+    try {
+        std::string bytes(expected, '\0');
+        bytes.resize(std::fread(bytes.data(), 1, expected, file.get()));
+        char chunk[64 * 1024];
+        for (size_t read; (read = std::fread(chunk, 1, sizeof(chunk), file.get())) > 0;) {
+            if (bytes.size() + read > limit) return std::nullopt;
+            bytes.append(chunk, read);
+        }
+        return bytes;
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    } catch (const std::length_error&) {
+        return std::nullopt;
     }
+}
+
+std::optional<std::string> ReadTextFile(const std::string& path) {
+    std::optional<std::string> bytes = ReadFileBytes(path);
+    if (bytes) bytes->resize(std::min(bytes->find(kTextModeEnd), bytes->size()));
     return bytes;
 }
 
 std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
-    std::optional<std::string> bytes = ReadFileBytes(path);
+    std::optional<std::string> bytes = ReadTextFile(path);
     if (!bytes) return std::nullopt;
-    std::vector<std::string> lines;
-    SplitLines(*bytes, [&](std::string_view line) { lines.emplace_back(line); });
-    return lines;
+    try {
+        std::vector<std::string> lines;
+        SplitLines(*bytes, [&](std::string_view line) { lines.emplace_back(line); });
+        return lines;
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
 }
 
 // In place, so a large file needs no second buffer.

@@ -15,7 +15,8 @@ public:
         std::optional<std::string> value;
     };
 
-    // True when the file could be opened; the last line of a known key wins.
+    // True when the file could be opened and read (text mode: up to its first Ctrl-Z); the
+    // last line of a known key wins. False changes nothing.
     bool Load(const std::string& path);
     // Writes the lines back with the current fields in the known keys' lines.
     bool Save() const;
@@ -35,6 +36,8 @@ public:
     const std::vector<Line>& Lines() const { return lines_; }
 
 private:
+    void SetFields();
+
     std::string path_;
     std::string title_;
     int32_t major_ = 0;

@@ -1,5 +1,7 @@
 #include "dialogs/help_text.h"
 
+#include <new>
+
 #include "config/text_file.h"
 
 std::string HelpFileName(std::string_view language) {
@@ -7,17 +9,21 @@ std::string HelpFileName(std::string_view language) {
 }
 
 std::optional<std::string> ReadHelpFile(const std::string& path) {
-    std::optional<std::string> bytes = ReadFileBytes(path);
+    std::optional<std::string> bytes = ReadTextFile(path);
     if (!bytes) return std::nullopt;
-    // The edit control wants CR LF: after EndLinesWithLf every LF ends a line.
-    EndLinesWithLf(*bytes);
-    std::string text;
-    text.reserve(bytes->size() + bytes->size() / 16);
-    for (const char c : *bytes) {
-        if (c == '\n') text += '\r';
-        text += c;
+    try {
+        // The edit control wants CR LF: after EndLinesWithLf every LF ends a line.
+        EndLinesWithLf(*bytes);
+        std::string text;
+        text.reserve(bytes->size() + bytes->size() / 16);
+        for (const char c : *bytes) {
+            if (c == '\n') text += '\r';
+            text += c;
+        }
+        return text;
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
     }
-    return text;
 }
 
 std::string HelpText(const std::string* language) {

@@ -48,6 +48,24 @@ TEST_F(ConfigDocumentTest, CrLfDoesNotReachValues) {
     EXPECT_EQ(element.AttributeName(1), "\nb");
 }
 
+TEST_F(ConfigDocumentTest, TextFormEndsAtCtrlZAndTheByteWiseFormDoesNot) {
+    ConfigDocument document;
+    ASSERT_EQ(document.LoadText(dir_.Write("a.dat", "<a/>\r\n<b x=1\x1a/>\n<c/>\n")), 0);
+    EXPECT_EQ(document.Text(), "<a/>\n<b x=1\n");
+    EXPECT_EQ(document.ElementCount(), 1u);
+    ASSERT_EQ(document.LoadBinary(dir_.Write("a.bin", "<\0b\0\x1a\0/\0>\0"s)), 0);
+    EXPECT_EQ(document.Text(), "<b\x1a/>");
+}
+
+TEST_F(ConfigDocumentTest, HugeFilesCannotBeOpenedAndChangeNothing) {
+    ConfigDocument document;
+    ASSERT_EQ(document.LoadText(dir_.Write("a.dat", "<a/>")), 0);
+    EXPECT_EQ(document.LoadText(dir_.Sparse("huge.dat", 1'500'000'000)), -1);
+    EXPECT_EQ(document.LoadBinary(dir_.Sparse("huge.bin", 1'500'000'000)), -1);
+    EXPECT_EQ(document.Text(), "<a/>\n");
+    EXPECT_EQ(document.ElementCount(), 1u);
+}
+
 TEST_F(ConfigDocumentTest, BinaryFormReadsLowBytesAndSkipsZeroUnits) {
     ConfigDocument document;
     const std::string units = "<\0e\0 \0\0\xFFt\0=\0\xB3\xFF/\0>\0"s;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "temp_dir.h"
 
@@ -40,6 +41,26 @@ TEST(ReadFileBytes, ReadsEveryByteOfAFileLargerThanOneChunk) {
     EXPECT_EQ(ReadFileBytes(dir.Write("big.bin", bytes)), bytes);
     EXPECT_EQ(ReadFileBytes(dir.Write("empty.bin", "")), "");
     EXPECT_EQ(ReadFileBytes(dir.Path("missing.bin")), std::nullopt);
+}
+
+TEST(ReadTextFile, EndsAtTheFirstCtrlZWhereBinaryReadingDoesNot) {
+    TempDir dir;
+    const std::string path = dir.Write("a.txt", "one\ntw\x1ao\nthree\x1a");
+    EXPECT_EQ(ReadTextFile(path), "one\ntw");
+    EXPECT_EQ(ReadTextLines(path), (std::vector<std::string>{"one", "tw"}));
+    EXPECT_EQ(ReadFileBytes(path), "one\ntw\x1ao\nthree\x1a");
+}
+
+TEST(ReadFileBytes, FileOverTheLimitReadsAsOneThatCannotBeOpened) {
+    TempDir dir;
+    const std::string huge = dir.Sparse("huge.dat", 1'500'000'000);
+    EXPECT_EQ(ReadFileBytes(huge), std::nullopt);
+    EXPECT_EQ(ReadTextFile(huge), std::nullopt);
+    EXPECT_EQ(ReadTextLines(huge), std::nullopt);
+    EXPECT_EQ(ReadFileBytes(dir.Sparse("over.dat", kMaxTextFileSize + 1)), std::nullopt);
+    EXPECT_EQ(ReadFileBytes(dir.Sparse("limit.dat", kMaxTextFileSize))->size(), kMaxTextFileSize);
+    EXPECT_EQ(ReadFileBytes(dir.Sparse("picture.jpg", kMaxTextFileSize + 1), kNoSizeLimit)->size(),
+              kMaxTextFileSize + 1);
 }
 
 }  // namespace

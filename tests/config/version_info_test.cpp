@@ -28,6 +28,17 @@ TEST_F(VersionInfoTest, MissingFileFailsAndKeepsInitialValues) {
     EXPECT_EQ(version.Build(), 0);
 }
 
+TEST_F(VersionInfoTest, HugeFileFailsAndTextEndsAtCtrlZ) {
+    VersionInfo version;
+    EXPECT_FALSE(version.Load(dir_.Sparse("huge.dat", 1'500'000'000)));
+    EXPECT_TRUE(version.Lines().empty());
+
+    const VersionInfo cut = Loaded("Title=A\nMajor=2\x1a\nMinor=3\n");
+    EXPECT_EQ(cut.Major(), 2);
+    EXPECT_EQ(cut.Minor(), 0);
+    EXPECT_EQ(cut.Lines().size(), 2u);
+}
+
 TEST_F(VersionInfoTest, EmptyFileLoadsWithEmptyFields) {
     const VersionInfo version = Loaded("");
     EXPECT_EQ(version.Title(), "");

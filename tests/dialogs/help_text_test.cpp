@@ -29,6 +29,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"NoFinalLineEnd", "one\ntwo\nthree", "one\r\ntwo\r\nthree\r\n"},
                       ReadCase{"NoFinalCrLf", "one\r\ntwo\r\nthree", "one\r\ntwo\r\nthree\r\n"},
                       ReadCase{"EmptyFile", "", ""},
+                      ReadCase{"EndsAtCtrlZ", "one\ntw\x1ao\n", "one\r\ntw\r\n"},
                       ReadCase{"EmptyLinesKept", "\none\n\n", "\r\none\r\n\r\n"},
                       ReadCase{"LoneCrStays", "a\rb\nc\r", "a\rb\r\nc\r\r\n"},
                       ReadCase{"OnlyLastCrBeforeLfGoes", "a\r\r\n", "a\r\r\n"},
@@ -65,8 +66,10 @@ TEST_F(HelpTextInFolder, ReadsTheLanguagesFile) {
     EXPECT_EQ(HelpText(&language), "Pomoc\r\n");
 }
 
-TEST_F(HelpTextInFolder, MissingFileSaysItCannotBeRead) {
+TEST_F(HelpTextInFolder, MissingOrHugeFileSaysItCannotBeRead) {
     const std::string language = "en";
+    EXPECT_EQ(HelpText(&language), "Couldn't read help file.");
+    dir_.Sparse("pomoc_en.txt", 1'500'000'000);
     EXPECT_EQ(HelpText(&language), "Couldn't read help file.");
 }
 

@@ -53,6 +53,18 @@ TEST(DiscCheck, LastMenuHoldsAnyNumberOfApplications) {
     EXPECT_TRUE(check.findings.All().empty()) << Describe(check.findings);
 }
 
+TEST(DiscCheck, HugeFilesAreTakenForMissingOnes) {
+    TempDir dir;
+    FixtureDisc().WriteTo(dir.Path(""));
+    dir.Sparse("version.dat", 1'500'000'000);
+    dir.Sparse("Menu/pl.dat", 1'500'000'000);
+    const DiscCheck check = CheckDisc(dir.Path(""));
+    const std::string all = Describe(check.findings);
+    EXPECT_NE(all.find("version.dat:0:0 error: 1500000000 bytes"), std::string::npos) << all;
+    EXPECT_NE(all.find("Menu/pl.dat:0:0 error: 1500000000 bytes"), std::string::npos) << all;
+    EXPECT_NE(all.find("has no menu description"), std::string::npos) << all;
+}
+
 TEST(DiscCheck, DiscWithoutLanguageListCannotBeRead) {
     FixtureDisc disc;
     disc.Remove("Menu/lang.dat");
@@ -188,6 +200,9 @@ INSTANTIATE_TEST_SUITE_P(
                                            "height=20/>\n";
                    },
                    kMenu, 159, kError, "more than 149"},
+        BrokenDisc{"text_after_ctrl_z",
+                   [](FixtureDisc& d) { d.Content(kMenu) += "\x1a<item type=button/>\n"; }, kMenu,
+                   11, kWarning, "after a Ctrl-Z"},
         BrokenDisc{"maxitems_below_one",
                    [](FixtureDisc& d) {
                        EditMenu(d, "maxitems=3", "maxitems=0");

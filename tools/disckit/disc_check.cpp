@@ -6,6 +6,7 @@
 #include "config/version_info.h"
 #include "config_source.h"
 #include "disc_layout_checks.h"
+#include "file_read_checks.h"
 #include "language_checks.h"
 #include "app/main_window_settings.h"
 #include "menu_checks.h"
@@ -54,6 +55,7 @@ public:
             result_.unreadable = true;
             return std::move(result_);
         }
+        CheckConfigRead(disc_, "Menu\\lang.dat", "Menu\\lang.bin", Report());
         const std::optional<ConfigSource> languages =
             ConfigSource::Load(disc_, "Menu\\lang.dat", "Menu\\lang.bin");
         if (!languages) {
@@ -69,6 +71,7 @@ public:
         const std::vector<LanguageEntry> entries =
             CheckLanguageFile(*languages, references_, Report(), languageBindings);
 
+        CheckConfigRead(disc_, "Menu\\cda.dat", "Menu\\cda.bin", Report());
         player_ = ConfigSource::Load(disc_, "Menu\\cda.dat", "Menu\\cda.bin");
         if (player_) {
             CheckSyntax(*player_, PlayerVocabulary(), Report());
@@ -76,6 +79,7 @@ public:
             CheckFixedPicture(disc_, Report(), "Menu\\cdabg.bmp", true, Severity::kWarning,
                               "the player has no background");
         }
+        CheckFileRead(disc_, "version.dat", ReadMode::kText, Report());
         CheckVersionFile(disc_, Report());
         const FileRef versionFile = disc_.Resolve("version.dat");
         version_.SetTrace(nullptr);
@@ -100,6 +104,7 @@ private:
     void CheckLanguage(const ConfigSource& languages, const LanguageEntry& entry,
                        const std::vector<ButtonBinding>& languageBindings) {
         const std::string base = "Menu\\" + entry.name;
+        CheckConfigRead(disc_, base + ".dat", base + ".bin", Report());
         const std::optional<ConfigSource> menu =
             ConfigSource::Load(disc_, base + ".dat", base + ".bin");
         if (!menu) {
@@ -135,6 +140,8 @@ private:
                                  "the help button shows \"Couldn't read help file.\": " + help +
                                      " is not on the disc",
                                  "add " + help + " next to the Menu folder");
+            } else {
+                CheckFileRead(disc_, help, ReadMode::kText, Report());
             }
         }
         if (facts.playerButton && !player_) {

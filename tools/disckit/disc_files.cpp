@@ -116,7 +116,7 @@ std::optional<std::string> DiscFiles::Read(const FileRef& file) const {
     if (file.kind != FileRef::Kind::kFound && file.kind != FileRef::Kind::kCaseDiffers) return {};
     std::error_code error;
     if (!fs::is_regular_file(file.path, error)) return {};
-    return ReadFileBytes(file.path.string());
+    return ReadFileBytes(file.path.string(), kNoSizeLimit);
 }
 
 std::vector<std::string> DiscFiles::AllEntries() const {
