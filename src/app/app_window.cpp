@@ -97,8 +97,15 @@ LRESULT CALLBACK AppWindow::StaticWindowProc(HWND window, UINT message, WPARAM w
         return DefWindowProcA(window, message, wParam, lParam);
     }
     auto* self = reinterpret_cast<AppWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (window && self) {
-        if (LRESULT result = self->HandleMessage(window, message, wParam, lParam)) return result;
+    try {
+        if (window && self) {
+            if (LRESULT result = self->HandleMessage(window, message, wParam, lParam)) {
+                return result;
+            }
+        }
+    } catch (...) {
+        // Nothing may unwind into USER32: a message whose handling ran out of memory is left to
+        // the default handling, which still validates a paint.
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

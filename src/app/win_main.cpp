@@ -23,9 +23,7 @@ bool HasStandardOutput() {
     return output != nullptr && output != INVALID_HANDLE_VALUE;
 }
 
-}  // namespace
-
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+void Run(HINSTANCE instance) {
     g_instance = instance;
 
     ConfigDocument document;
@@ -33,9 +31,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     request.buttons = g_menuWindow.GetButtonManager();
     if (!request.buttons) {
         MessageBoxA(nullptr, "Błąd ButtonManager.", nullptr, MB_OK);
-        return 0;
+        return;
     }
-    if (!ChooseLanguage(g_instance, request)) return 0;
+    if (!ChooseLanguage(g_instance, request)) return;
     g_menuWindow.SetLanguage(request.language);
 
     const std::string datPath = "Menu\\" + request.language + ".dat";
@@ -43,7 +41,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     if (document.LoadText(datPath) == -1 && document.LoadBinary(binPath) == -1) {
         const std::string text = "Nie znaleziono pliku konfiguracyjnego: " + binPath + ".";
         MessageBoxA(nullptr, text.c_str(), nullptr, MB_OK);
-        return 0;
+        return;
     }
 
     VersionInfo version;
@@ -58,6 +56,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                             settings.width, settings.height)) {
         g_menuWindow.Show();
         g_menuWindow.RunMessageLoop();
+    }
+}
+
+}  // namespace
+
+// The program ends with exit code 0 whatever happens, out of memory included.
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    try {
+        Run(instance);
+    } catch (...) {
+        // Out of memory before or after the message loop: the program simply ends.
     }
     return 0;
 }

@@ -27,8 +27,10 @@ void DragFrom(HWND dialog, LPARAM clientPoint) {
     SendMessageA(dialog, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
 }
 
-INT_PTR HandlePictureDialog(const PictureDialogParts& parts, HWND dialog, UINT message,
-                            WPARAM wParam, LPARAM lParam) {
+namespace {
+
+void Handle(const PictureDialogParts& parts, HWND dialog, UINT message, WPARAM wParam,
+            LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
             parts.initialise(dialog);
@@ -53,6 +55,17 @@ INT_PTR HandlePictureDialog(const PictureDialogParts& parts, HWND dialog, UINT m
         case WM_DESTROY:
             parts.release(dialog);
             break;
+    }
+}
+
+}  // namespace
+
+INT_PTR HandlePictureDialog(const PictureDialogParts& parts, HWND dialog, UINT message,
+                            WPARAM wParam, LPARAM lParam) {
+    try {
+        Handle(parts, dialog, message, wParam, lParam);
+    } catch (...) {
+        // Nothing may unwind into USER32; the picture simply stays unshown.
     }
     return FALSE;
 }

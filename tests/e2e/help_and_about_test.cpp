@@ -103,6 +103,19 @@ TEST_F(HelpAndAboutScenario, MissingHelpFileIsSaidInTheTextBox) {
     CloseMenu();
 }
 
+TEST_F(HelpAndAboutScenario, HelpAndVersionFilesOfGigabytesReadAsMissing) {
+    Disc().WriteSparse("pomoc_en.txt", 1'500'000'000);
+    Disc().WriteSparse("version.dat", 1'500'000'000);
+    ASSERT_TRUE(StartAndClick(kHelpButton));
+    EXPECT_EQ(e2e::TitleOf(main_), "Demo menu");
+    HWND dialog = WaitForOwnedDialog("?");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(e2e::ControlText(e2e::ControlById(dialog, kHelpText)), "Couldn't read help file.");
+    ASSERT_TRUE(PostMessageA(dialog, WM_CLOSE, 0, 0));
+    EXPECT_TRUE(WaitForClosing(dialog));
+    CloseMenu();
+}
+
 TEST_F(HelpAndAboutScenario, StarButtonShowsTheAboutBoxAndOkClosesIt) {
     ASSERT_TRUE(StartAndClick(kStarButton));
     HWND dialog = WaitForOwnedDialog("Lumivo");

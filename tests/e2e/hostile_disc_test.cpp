@@ -220,6 +220,36 @@ TEST_F(HostileMenuTest, FourHundredApplicationsKeepTheirIdsClearOfTheNextMenu) {
     CloseByButton();
 }
 
+TEST_F(HostileMenuTest, LastMenuKeepsAllFourHundredApplications) {
+    std::string elements =
+        "<item type=button name=next text=\">\" image=\"Menu\\x.bmp\" positionX=50 positionY=440 "
+        "width=30 height=30/>\n"
+        "<menu name=jedno text=\"One\" image=\"Menu\\menu.bmp\" positionX=10 positionY=10 "
+        "width=100 height=30/>\n"
+        "<menu name=wiele text=\"Many\" image=\"Menu\\menu.bmp\" positionX=120 positionY=10 "
+        "width=100 height=30/>\n"
+        "<menuitem parent=wiele image=\"Menu\\app.bmp\" positionX=10 positionY=40 width=150 "
+        "height=20 maxitems=10/>\n" +
+        Application("jedno", 1000);
+    for (int i = 1; i <= 400; ++i) elements += Application("wiele", i);
+    WriteDescription(elements);
+    StartMenu();
+    ASSERT_NE(WaitForMainWindow(), nullptr);
+    ASSERT_TRUE(Click(control::kSecondMenu));
+    ASSERT_TRUE(WaitFor([&] { return TextOf(control::kTitle) == "App 1"; }));
+    for (int page = 1; page < 40; ++page) {
+        ASSERT_TRUE(Click(control::kNext));
+        ASSERT_TRUE(WaitFor([&] {
+            return TextOf(control::kTitle) == "App " + std::to_string(page * 10 + 1);
+        })) << "page "
+            << page;
+    }
+    EXPECT_EQ(ShownAmong(control::kSecondMenu + 391, 10).size(), 10u);
+    ASSERT_TRUE(Click(control::kSecondMenu + 400));
+    EXPECT_TRUE(WaitFor([&] { return TextOf(control::kTitle) == "App 400"; }));
+    CloseByButton();
+}
+
 TEST_F(HostileMenuTest, FiveMegabytesOfJunkStillYieldTheirElements) {
     Junk junk;
     std::string text;
@@ -287,6 +317,11 @@ TEST_F(HostileFilesTest, FolderInPlaceOfTheLanguageFileIsReportedLikeAMissingOne
 TEST_F(HostileFilesTest, FolderInPlaceOfTheMenuDescriptionIsReportedLikeAMissingOne) {
     Disc().Remove(kMenuDescription);
     MakeFolder(kMenuDescription);
+    ExpectMessageThenEnd("Nie znaleziono pliku konfiguracyjnego: Menu\\en.bin.");
+}
+
+TEST_F(HostileFilesTest, MenuDescriptionOfGigabytesIsReportedLikeAMissingOne) {
+    Disc().WriteSparse(kMenuDescription, 1'500'000'000);
     ExpectMessageThenEnd("Nie znaleziono pliku konfiguracyjnego: Menu\\en.bin.");
 }
 

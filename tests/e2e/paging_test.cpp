@@ -88,4 +88,38 @@ TEST_F(PagingTest, LongMenuTurnsPagesOfFour) {
     CloseByButton();
 }
 
+TEST_F(PagingTest, ApplicationsBeforeTheOnlyTemplateCountInItsColumnWalk) {
+    std::string elements =
+        "<window title=\"Pages\" width=500 height=400/>\n"
+        "<item type=button name=close text=\"X\" image=\"Menu\\close.bmp\" positionX=460 "
+        "positionY=10 width=30 height=30/>\n"
+        "<item type=button name=next text=\"More\" image=\"Menu\\page.bmp\" positionX=100 "
+        "positionY=330 width=80 height=30/>\n"
+        "<item type=text name=title positionX=250 positionY=60 width=200 height=30/>\n"
+        "<menu name=m text=\"Walk\" image=\"Menu\\menu.bmp\" positionX=10 positionY=10 "
+        "width=100 height=30/>\n"
+        "<application type=m title=\"Early 1\"/>\n<application type=m title=\"Early 2\"/>\n"
+        "<menuitem parent=m image=\"Menu\\application.bmp\" positionX=10 positionY=100 "
+        "width=200 height=30 maxitems=3/>\n";
+    for (int i = 3; i <= 7; ++i) {
+        elements += "<application type=m title=\"Walk " + std::to_string(i) + "\"/>\n";
+    }
+    Disc().Write("Menu\\en.dat", elements);
+    StartMenu();
+    ASSERT_NE(WaitForMainWindow(), nullptr);
+
+    const int y[] = {130, 70, 100, 130, 70};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(PlaceOf(2003 + i), (Place{10, y[i], 200, 30})) << "application " << i + 3;
+    }
+    EXPECT_EQ(Control(2002), nullptr);
+    EXPECT_EQ(ShownButtons(2001, 7), std::vector<int>{2003});
+    EXPECT_EQ(TextOf(control::kTitle), "Early 1");
+    ASSERT_TRUE(TurnTo(control::kNext, "Walk 4"));
+    EXPECT_EQ(ShownButtons(2001, 7), (std::vector<int>{2004, 2005, 2006}));
+    ASSERT_TRUE(TurnTo(control::kNext, "Walk 7"));
+    EXPECT_EQ(ShownButtons(2001, 7), std::vector<int>{2007});
+    CloseByButton();
+}
+
 }  // namespace

@@ -66,6 +66,11 @@ void DiscFolder::Write(std::string_view relative, std::string_view bytes) const 
     if (!file) throw std::runtime_error("cannot write " + path.string());
 }
 
+void DiscFolder::WriteSparse(std::string_view relative, std::uintmax_t size) const {
+    Write(relative, "");
+    std::filesystem::resize_file(PathOf(relative), size);
+}
+
 void DiscFolder::Remove(std::string_view relative) const {
     if (std::filesystem::remove_all(PathOf(relative)) == 0) {
         throw std::runtime_error("nothing to remove at " + PathOf(relative));

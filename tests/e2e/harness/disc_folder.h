@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,8 @@ public:
 
     // Writes exactly these bytes, replacing the file and creating missing folders.
     void Write(std::string_view relative, std::string_view bytes) const;
+    // A file of that size written as a hole, so that gigabytes cost no disk.
+    void WriteSparse(std::string_view relative, std::uintmax_t size) const;
     // Removes a file or a folder with its contents; throws when there is nothing to remove.
     void Remove(std::string_view relative) const;
 
