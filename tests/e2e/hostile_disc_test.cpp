@@ -53,12 +53,13 @@ public:
         state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
         return static_cast<unsigned char>(state_ >> 56);
     }
-    // Bytes of every value but '<', so they open no element of their own.
+    // Bytes of every value but '<', so they open no element of their own, and Ctrl-Z, which
+    // ends a text file.
     std::string Text(size_t size) {
         std::string text(size, '\0');
         for (char& c : text) {
             const unsigned char byte = Next();
-            c = static_cast<char>(byte == '<' ? '>' : byte);
+            c = static_cast<char>(byte == '<' ? '>' : byte == 0x1a ? 'z' : byte);
         }
         return text;
     }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
@@ -223,9 +224,16 @@ TEST_F(LongRunTest, DialogsAndSwitchesLeaveNoObjectsOrMemoryBehind) {
               << " s: " << *idle << std::endl;
 
     const e2e::ProcessResources& first = afterRound.front();
+    const bool gdiCounted = std::all_of(afterRound.begin(), afterRound.end(),
+                                        [](const auto& r) { return r.gdiObjects.has_value(); });
+    // Only a 32-bit process under Wine lacks the table.
+    if (sizeof(void*) == 8) EXPECT_TRUE(gdiCounted);
+    if (!gdiCounted) std::cout << "GDI objects are not counted: no GDI handle table to read\n";
     for (size_t i = 1; i < afterRound.size(); ++i) {
-        EXPECT_LE(afterRound[i].gdiObjects, first.gdiObjects + kGdiObjectsSlack)
-            << "after round " << i + 1;
+        if (gdiCounted) {
+            EXPECT_LE(*afterRound[i].gdiObjects, *first.gdiObjects + kGdiObjectsSlack)
+                << "after round " << i + 1;
+        }
         EXPECT_LE(afterRound[i].userObjects, first.userObjects) << "after round " << i + 1;
         EXPECT_LE(afterRound[i].privateBytes, first.privateBytes + kPrivateBytesSlack)
             << "after round " << i + 1;
@@ -233,7 +241,9 @@ TEST_F(LongRunTest, DialogsAndSwitchesLeaveNoObjectsOrMemoryBehind) {
     const e2e::ProcessResources& middle = afterRound[afterRound.size() / 2];
     const e2e::ProcessResources& last = afterRound.back();
     if (afterRound.size() >= 20) {
-        EXPECT_LE(last.gdiObjects, middle.gdiObjects + kSettledGdiObjectsSlack);
+        if (gdiCounted) {
+            EXPECT_LE(*last.gdiObjects, *middle.gdiObjects + kSettledGdiObjectsSlack);
+        }
         EXPECT_LE(last.userObjects, middle.userObjects);
         EXPECT_LE(last.privateBytes, middle.privateBytes + kPrivateBytesSlack);
     }

@@ -35,10 +35,11 @@ bool CheckFileRead(const DiscFiles& disc, std::string_view name, ReadMode mode,
     const std::uintmax_t size = std::filesystem::file_size(ref.path, error);
     if (!error && size > kMaxTextFileSize) {
         findings.Error(ref.onDisc, {},
-                       std::to_string(size) + " bytes: the menu reads files of at most " +
+                       "a file of " + std::to_string(size) +
+                           " bytes: the menu reads files of at most " +
                            std::to_string(kMaxTextFileSize >> 20) +
                            " MiB and takes a larger one for a missing one",
-                       "keep it below " + std::to_string(kMaxTextFileSize >> 20) + " MiB");
+                       "keep it within " + std::to_string(kMaxTextFileSize >> 20) + " MiB");
         return false;
     }
     const std::optional<std::string> bytes = ReadFileBytes(ref.path.string());

@@ -17,7 +17,8 @@ namespace {
 
 constexpr int kSettleReadings = 5;
 
-// One entry of the GDI handle table a process's PEB points to (x64 layout).
+// One entry of the GDI handle table a process's PEB points to; Wine's layout, the same in 32-bit
+// and 64-bit processes.
 struct GdiHandleEntry {
     std::uint64_t object;
     std::uint32_t owner;
@@ -29,7 +30,7 @@ struct GdiHandleEntry {
 static_assert(sizeof(GdiHandleEntry) == 24);
 
 constexpr std::size_t kGdiTableEntries = 0x10000;
-constexpr std::size_t kPebGdiTableOffset = 0xF8;
+constexpr std::size_t kPebGdiTableOffset = sizeof(void*) == 8 ? 0xF8 : 0x94;
 constexpr std::uint16_t kStockFlag = 0x80;
 
 template <typename T>
@@ -38,7 +39,8 @@ bool ReadRemote(HANDLE process, const void* address, T* into, std::size_t size =
     return ReadProcessMemory(process, address, into, size, &read) && read == size;
 }
 
-// Wine keeps one table per process: every live entry is the process's own.
+// Wine keeps one table per process: every live entry is the process's own. Nothing when the
+// process has no table to read.
 std::optional<DWORD> CountGdiTableEntries(HANDLE process) {
     PROCESS_BASIC_INFORMATION basic{};
     ULONG length = 0;
@@ -69,8 +71,13 @@ DWORD CountWindows(DWORD processId) {
 }  // namespace
 
 std::ostream& operator<<(std::ostream& out, const ProcessResources& resources) {
-    return out << resources.gdiObjects << " GDI, " << resources.userObjects << " USER, "
-               << resources.privateBytes / 1024 << " KiB private";
+    if (resources.gdiObjects) {
+        out << *resources.gdiObjects << " GDI, ";
+    } else {
+        out << "GDI not countable, ";
+    }
+    return out << resources.userObjects << " USER, " << resources.privateBytes / 1024
+               << " KiB private";
 }
 
 std::optional<ProcessResources> ReadProcessResources(DWORD processId) {
@@ -81,10 +88,8 @@ std::optional<ProcessResources> ReadProcessResources(DWORD processId) {
     ProcessResources resources;
     SetLastError(ERROR_SUCCESS);
     resources.gdiObjects = GetGuiResources(process.Get(), GR_GDIOBJECTS);
-    if (resources.gdiObjects == 0 && GetLastError() == ERROR_CALL_NOT_IMPLEMENTED) {
-        const std::optional<DWORD> counted = CountGdiTableEntries(process.Get());
-        if (!counted) return std::nullopt;
-        resources.gdiObjects = *counted;
+    if (resources.gdiObjects == 0u && GetLastError() == ERROR_CALL_NOT_IMPLEMENTED) {
+        resources.gdiObjects = CountGdiTableEntries(process.Get());
         resources.userObjects = CountWindows(processId);
     } else {
         resources.userObjects = GetGuiResources(process.Get(), GR_USEROBJECTS);
@@ -111,7 +116,9 @@ std::optional<ProcessResources> ReadSettledResources(DWORD processId) {
             least = now;
             continue;
         }
-        least->gdiObjects = std::min(least->gdiObjects, now->gdiObjects);
+        least->gdiObjects = least->gdiObjects && now->gdiObjects
+                                ? std::optional(std::min(*least->gdiObjects, *now->gdiObjects))
+                                : std::nullopt;
         least->userObjects = std::min(least->userObjects, now->userObjects);
         least->privateBytes = std::min(least->privateBytes, now->privateBytes);
     }
