@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "bitmap_strip.h"
@@ -92,29 +93,28 @@ TEST_F(HelpAndAboutScenario, HelpButtonShowsTheHelpFileWithCrLfLineEnds) {
     CloseMenu();
 }
 
-TEST_F(HelpAndAboutScenario, MissingHelpFileIsSaidInTheTextBox) {
-    ASSERT_TRUE(StartAndClick(kHelpButton));
-    HWND dialog = WaitForOwnedDialog("?");
-    ASSERT_NE(dialog, nullptr);
+// Help and version files the menu cannot read: none (size 0), or a file of gigabytes.
+class UnreadableHelpScenario : public HelpAndAboutScenario,
+                               public testing::WithParamInterface<std::uintmax_t> {};
 
-    EXPECT_EQ(e2e::ControlText(e2e::ControlById(dialog, kHelpText)), "Couldn't read help file.");
-    ASSERT_TRUE(PostMessageA(dialog, WM_CLOSE, 0, 0));
-    EXPECT_TRUE(WaitForClosing(dialog));
-    CloseMenu();
-}
-
-TEST_F(HelpAndAboutScenario, HelpAndVersionFilesOfGigabytesReadAsMissing) {
-    Disc().WriteSparse("pomoc_en.txt", 1'500'000'000);
-    Disc().WriteSparse("version.dat", 1'500'000'000);
+TEST_P(UnreadableHelpScenario, IsSaidInTheTextBoxAndTheMenuTakesItsOwnTitle) {
+    if (GetParam() > 0) {
+        Disc().WriteSparse("pomoc_en.txt", GetParam());
+        Disc().WriteSparse("version.dat", GetParam());
+    }
     ASSERT_TRUE(StartAndClick(kHelpButton));
     EXPECT_EQ(e2e::TitleOf(main_), "Demo menu");
     HWND dialog = WaitForOwnedDialog("?");
     ASSERT_NE(dialog, nullptr);
+
     EXPECT_EQ(e2e::ControlText(e2e::ControlById(dialog, kHelpText)), "Couldn't read help file.");
     ASSERT_TRUE(PostMessageA(dialog, WM_CLOSE, 0, 0));
     EXPECT_TRUE(WaitForClosing(dialog));
     CloseMenu();
 }
+
+INSTANTIATE_TEST_SUITE_P(HelpAndAboutScenario, UnreadableHelpScenario,
+                         testing::Values(0, 1'500'000'000));
 
 TEST_F(HelpAndAboutScenario, StarButtonShowsTheAboutBoxAndOkClosesIt) {
     ASSERT_TRUE(StartAndClick(kStarButton));

@@ -81,6 +81,20 @@ protected:
         Disc().Write(kMenuDescription, kWindowAndClose + elements);
     }
 
+    // Clicks "next" that many times, each time waiting for the page's first application of
+    // those titled "App 1", "App 2" and so on, ten a page.
+    ::testing::AssertionResult TurnPagesOfTen(int pages) const {
+        for (int page = 1; page <= pages; ++page) {
+            const std::string title = "App " + std::to_string(page * 10 + 1);
+            if (!Click(control::kNext) ||
+                !WaitFor([&] { return TextOf(control::kTitle) == title; })) {
+                return ::testing::AssertionFailure()
+                       << "page " << page << " did not show " << title;
+            }
+        }
+        return ::testing::AssertionSuccess();
+    }
+
     std::vector<int> ShownAmong(int first, int count) const {
         std::vector<int> shown;
         for (int id = first; id < first + count; ++id) {
@@ -207,13 +221,7 @@ TEST_F(HostileMenuTest, FourHundredApplicationsKeepTheirIdsClearOfTheNextMenu) {
     EXPECT_NE(Control(control::kFirstMenu + 149), nullptr);
     EXPECT_EQ(TextOf(control::kSecondMenu), "Second");
     EXPECT_TRUE(IsShown(control::kNext));
-    for (int page = 1; page < 15; ++page) {
-        ASSERT_TRUE(Click(control::kNext));
-        ASSERT_TRUE(WaitFor([&] {
-            return TextOf(control::kTitle) == "App " + std::to_string(page * 10 + 1);
-        })) << "page "
-            << page;
-    }
+    ASSERT_TRUE(TurnPagesOfTen(14));
     EXPECT_EQ(ShownAmong(control::kFirstMenu + 141, 9).size(), 9u);
     ASSERT_TRUE(Click(control::kSecondMenu));
     EXPECT_TRUE(WaitFor([&] { return TextOf(control::kTitle) == "App 1000"; }));
@@ -238,13 +246,7 @@ TEST_F(HostileMenuTest, LastMenuKeepsAllFourHundredApplications) {
     ASSERT_NE(WaitForMainWindow(), nullptr);
     ASSERT_TRUE(Click(control::kSecondMenu));
     ASSERT_TRUE(WaitFor([&] { return TextOf(control::kTitle) == "App 1"; }));
-    for (int page = 1; page < 40; ++page) {
-        ASSERT_TRUE(Click(control::kNext));
-        ASSERT_TRUE(WaitFor([&] {
-            return TextOf(control::kTitle) == "App " + std::to_string(page * 10 + 1);
-        })) << "page "
-            << page;
-    }
+    ASSERT_TRUE(TurnPagesOfTen(39));
     EXPECT_EQ(ShownAmong(control::kSecondMenu + 391, 10).size(), 10u);
     ASSERT_TRUE(Click(control::kSecondMenu + 400));
     EXPECT_TRUE(WaitFor([&] { return TextOf(control::kTitle) == "App 400"; }));
