@@ -62,7 +62,7 @@ int Saturated(long long value) {
     return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
-bool IsMenuItem(const std::string& tag, const std::string& type) {
+bool MakesMenu(const std::string& tag, const std::string& type) {
     return tag == "menu" && type != "button" && type != "text" && type != "image" &&
            type != "banner";
 }
@@ -71,7 +71,7 @@ class ModelBuilder {
 public:
     explicit ModelBuilder(const ConfigDocument& document) {
         for (const ConfigElement& element : document.Elements()) {
-            if (IsMenuItem(element.Name(), element.AttributeValue("type"))) ++menuCount_;
+            if (MakesMenu(element.Name(), element.AttributeValue("type"))) ++menuCount_;
         }
     }
 
