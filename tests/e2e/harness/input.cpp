@@ -27,12 +27,14 @@ bool SendMouse(POINT screenPoint, DWORD flags) {
 
 bool ClickAt(POINT screenPoint, HWND receiver) {
     if (!SendMouse(screenPoint, MOUSEEVENTF_MOVE)) return false;
-    // A round trip to the receiver's thread lets it take in the move before the press;
-    // under Wine a press right after the move can land where the pointer was before.
+    // A round trip to the receiver's thread lets it take in the move before the press. Under
+    // Wine the pointer can still jump back to where it was before the move, so the press and
+    // the release carry the point too: a press elsewhere on the menu's background would drag
+    // the whole window instead of clicking.
     DWORD_PTR ignored = 0;
     SendMessageTimeoutA(receiver, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kSyncTimeoutMs, &ignored);
-    return SendMouse(screenPoint, MOUSEEVENTF_LEFTDOWN) &&
-           SendMouse(screenPoint, MOUSEEVENTF_LEFTUP);
+    return SendMouse(screenPoint, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN) &&
+           SendMouse(screenPoint, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP);
 }
 
 bool ClickCentre(HWND window) {
