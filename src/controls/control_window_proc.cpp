@@ -9,11 +9,14 @@ namespace {
 
 constexpr UINT kHoverPeriodMs = 10;
 
-// One thread timer polls the hover of every live control: a timer per control costs a timer
-// message per control every 10 ms, even while nothing moves.
+// One thread timer polls the hover of every live control, and only while the cursor may be
+// over one: a mouse message of this thread wakes it, and it stops once no control shows hover
+// or is pressed. A timer that never stops costs a wineserver round trip every 10 ms while the
+// menu sits idle. Hover stays geometric: a hidden or covered control under the cursor keeps it.
 struct HoverPoll {
     std::vector<HWND> controls;
     UINT_PTR timer = 0;
+    HHOOK mouseHook = nullptr;
 };
 
 // Never destroyed: controls may outlive static destruction.
@@ -34,41 +37,65 @@ bool CursorInside(HWND window) {
     return GetCursorPos(&cursor) && CursorInside(window, cursor);
 }
 
+void StopHoverPoll() {
+    HoverPoll& poll = Poll();
+    if (poll.timer) KillTimer(nullptr, poll.timer);
+    poll.timer = 0;
+}
+
 void CALLBACK PollHover(HWND, UINT, UINT_PTR, DWORD) {
     POINT cursor;
     const bool known = GetCursorPos(&cursor) != FALSE;
+    bool active = false;
     for (HWND control : Poll().controls) {
         ButtonState state = UnpackButtonState(GetWindowLongPtrA(control, GWLP_USERDATA));
         if (UpdateHover(state, known && CursorInside(control, cursor))) {
             SetWindowLongPtrA(control, GWLP_USERDATA, PackButtonState(state));
             InvalidateRect(control, nullptr, TRUE);
         }
+        active = active || state.hover || state.pressed;
     }
+    if (!active) StopHoverPoll();
 }
 
-void StartHoverPoll(HWND control) {
+void StartHoverPoll() {
     HoverPoll& poll = Poll();
-    poll.controls.push_back(control);
     if (!poll.timer) poll.timer = SetTimer(nullptr, 0, kHoverPeriodMs, PollHover);
 }
 
-void StopHoverPoll(HWND control) {
+// Any window of the thread: the cursor reaches a control's rectangle only across one of them.
+LRESULT CALLBACK WakeOnMouse(int code, WPARAM wParam, LPARAM lParam) {
+    if (code >= 0) StartHoverPoll();
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void AddToHoverPoll(HWND control) {
+    HoverPoll& poll = Poll();
+    poll.controls.push_back(control);
+    if (!poll.mouseHook) {
+        poll.mouseHook = SetWindowsHookExA(WH_MOUSE, WakeOnMouse, nullptr, GetCurrentThreadId());
+    }
+    // The cursor may rest where the control appears.
+    StartHoverPoll();
+}
+
+void RemoveFromHoverPoll(HWND control) {
     HoverPoll& poll = Poll();
     std::erase(poll.controls, control);
-    if (poll.controls.empty() && poll.timer) {
-        KillTimer(nullptr, poll.timer);
-        poll.timer = 0;
-    }
+    if (!poll.controls.empty()) return;
+    StopHoverPoll();
+    if (poll.mouseHook) UnhookWindowsHookEx(poll.mouseHook);
+    poll.mouseHook = nullptr;
 }
 
 void HandleMessage(HWND window, UINT message, PaintControl paint, ButtonState& state) {
     switch (message) {
         case WM_CREATE:
             state = {};
-            StartHoverPoll(window);
+            AddToHoverPoll(window);
             break;
         case WM_DESTROY:
-            StopHoverPoll(window);
+            RemoveFromHoverPoll(window);
             break;
         case WM_LBUTTONDOWN:
             SetCapture(window);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "disc_pictures.h"
+#include "harness/input.h"
 #include "harness/message_box.h"
 #include "harness/window_probe.h"
 #include "main_menu_scenario.h"
@@ -45,6 +46,32 @@ protected:
 };
 
 using StartupMessageTest = MainMenuTest;
+
+// The hover poll sleeps while the cursor is away from every button: what the user sees must
+// not tell.
+TEST_F(MainMenuTest, HoverFollowsTheRealCursorAndLightsAButtonShownUnderIt) {
+    StartMenu();
+    ASSERT_NE(WaitForMainWindow(), nullptr);
+    auto restOver = [&](const Place& place) {
+        return e2e::MoveCursorTo(
+            OnScreen({place.x + place.width - 10, place.y + place.height / 2}));
+    };
+    Sleep(300);
+    ASSERT_TRUE(restOver(PlaceOf(kTetris)));
+    EXPECT_TRUE(ButtonLooks(kTetris, kButtonHover));
+    ASSERT_TRUE(e2e::MoveCursorTo(OnScreen({300, 250})));
+    EXPECT_TRUE(ButtonLooks(kTetris, kButtonNormal));
+
+    // "run" is hidden for Chess; Manual shows it where the cursor rests.
+    ASSERT_FALSE(IsShown(control::kRun));
+    ASSERT_TRUE(restOver(PlaceOf(control::kRun)));
+    Sleep(300);
+    ASSERT_TRUE(PostMessageA(Main(), WM_COMMAND, control::kSecondMenu, 0));
+    ASSERT_TRUE(PostMessageA(Main(), WM_COMMAND, kManual, 0));
+    ASSERT_TRUE(WaitFor([&] { return IsShown(control::kRun); }));
+    EXPECT_TRUE(ButtonLooks(control::kRun, kButtonHover));
+    CloseByButton();
+}
 
 TEST_F(MainMenuTest, StartsWithFirstMenuAndItsFirstApplication) {
     StartMenu();

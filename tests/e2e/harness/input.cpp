@@ -37,6 +37,8 @@ bool ClickAt(POINT screenPoint, HWND receiver) {
            SendMouse(screenPoint, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP);
 }
 
+bool MoveCursorTo(POINT screenPoint) { return SendMouse(screenPoint, MOUSEEVENTF_MOVE); }
+
 bool ClickCentre(HWND window) {
     RECT rect;
     if (!GetWindowRect(window, &rect)) return false;

@@ -10,5 +10,7 @@ namespace e2e {
 bool ClickAt(POINT screenPoint, HWND receiver);
 // Clicks the middle of the window's screen rectangle.
 bool ClickCentre(HWND window);
+// A real move of the mouse to the point, through the system's input queue.
+bool MoveCursorTo(POINT screenPoint);
 
 }  // namespace e2e
