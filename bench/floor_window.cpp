@@ -15,9 +15,10 @@ bool g_stay = false;
 IPicture* g_picture = nullptr;
 
 IPicture* LoadPicture(const char* path) {
-    const std::wstring wide(path, path + std::strlen(path));
+    WCHAR wide[MAX_PATH];
+    if (!MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH)) return nullptr;
     IPicture* picture = nullptr;
-    if (FAILED(OleLoadPicturePath(const_cast<LPOLESTR>(wide.c_str()), nullptr, 0, 0, IID_IPicture,
+    if (FAILED(OleLoadPicturePath(wide, nullptr, 0, 0, IID_IPicture,
                                   reinterpret_cast<void**>(&picture)))) {
         return nullptr;
     }
