@@ -14,17 +14,19 @@ int ConfigDocument::LoadText(const std::string& path) {
     if (!text) return -1;
     try {
         EndLinesWithLf(*text);
+        Adopt(std::move(*text));
+        return 0;
     } catch (const std::bad_alloc&) {
         return -1;
     }
-    return Adopt(std::move(*text));
 }
 
 int ConfigDocument::LoadBinary(const std::string& path) {
     const std::optional<std::string> units = ReadFileBytes(path);
     if (!units) return -1;
     try {
-        return Adopt(DecodeByteUnits(*units));
+        Adopt(DecodeByteUnits(*units));
+        return 0;
     } catch (const std::bad_alloc&) {
         return -1;
     }
@@ -53,16 +55,10 @@ void ConfigDocument::FindElement(std::string_view name, ConfigElement& element) 
     }
 }
 
-// A text without any complete element keeps the elements of an earlier load. A text whose
-// elements do not fit in memory reads as a file that cannot be opened: the document stays
-// as it was.
-int ConfigDocument::Adopt(std::string text) {
-    try {
-        std::vector<ConfigElement> parsed = ParseElements(text);
-        text_ = std::move(text);
-        if (!parsed.empty()) elements_ = std::move(parsed);
-        return 0;
-    } catch (const std::bad_alloc&) {
-        return -1;
-    }
+// A text without any complete element keeps the elements of an earlier load. Only the
+// parse can fail, before anything of the document has changed.
+void ConfigDocument::Adopt(std::string text) {
+    std::vector<ConfigElement> parsed = ParseElements(text);
+    text_ = std::move(text);
+    if (!parsed.empty()) elements_ = std::move(parsed);
 }

@@ -27,8 +27,8 @@ public:
     const std::vector<ConfigElement>& Elements() const { return elements_; }
 
 private:
-    // Parses the text and keeps both; 0, or -1 when memory ran out.
-    int Adopt(std::string text);
+    // Parses the text and keeps both; throws std::bad_alloc with the document unchanged.
+    void Adopt(std::string text);
 
     std::string text_;
     std::vector<ConfigElement> elements_;

@@ -24,29 +24,27 @@ bool VersionInfo::Load(const std::string& path) {
             }
             lines_.push_back(std::move(entry));
         }
-        SetFields();
+        // The fields change only once nothing more can fail; the last line of a key wins.
+        std::string title = title_;
+        int32_t major = major_;
+        int32_t minor = minor_;
+        int32_t build = build_;
+        for (const Line& entry : lines_) {
+            if (!entry.value) continue;
+            if (entry.key == "Title") title = *entry.value;
+            if (entry.key == "Major") major = ReadDecimal(*entry.value);
+            if (entry.key == "Minor") minor = ReadDecimal(*entry.value);
+            if (entry.key == "Build") build = ReadDecimal(*entry.value);
+        }
+        title_ = std::move(title);
+        major_ = major;
+        minor_ = minor;
+        build_ = build;
         return true;
     } catch (const std::bad_alloc&) {
         // Lines that do not fit in memory: a file that cannot be read, which changes nothing.
         lines_.resize(before);
         return false;
-    }
-}
-
-// The last line of each known key wins. Only the title's copy can fail, before any field
-// has changed.
-void VersionInfo::SetFields() {
-    const std::string* values[4] = {};
-    const char* const keys[4] = {"Title", "Major", "Minor", "Build"};
-    for (const Line& entry : lines_) {
-        for (int i = 0; i < 4; ++i) {
-            if (entry.value && entry.key == keys[i]) values[i] = &*entry.value;
-        }
-    }
-    if (values[0]) title_ = *values[0];
-    int32_t* const numbers[3] = {&major_, &minor_, &build_};
-    for (int i = 0; i < 3; ++i) {
-        if (values[i + 1]) *numbers[i] = ReadDecimal(*values[i + 1]);
     }
 }
 

@@ -36,8 +36,6 @@ public:
     const std::vector<Line>& Lines() const { return lines_; }
 
 private:
-    void SetFields();
-
     std::string path_;
     std::string title_;
     int32_t major_ = 0;

@@ -55,9 +55,8 @@ public:
             result_.unreadable = true;
             return std::move(result_);
         }
-        CheckConfigRead(disc_, "Menu\\lang.dat", "Menu\\lang.bin", Report());
         const std::optional<ConfigSource> languages =
-            ConfigSource::Load(disc_, "Menu\\lang.dat", "Menu\\lang.bin");
+            LoadConfig("Menu\\lang.dat", "Menu\\lang.bin");
         if (!languages) {
             Report().Error("Menu/lang.dat", {},
                            "no language list: the menu shows \"Nie znaleziono pliku "
@@ -71,8 +70,7 @@ public:
         const std::vector<LanguageEntry> entries =
             CheckLanguageFile(*languages, references_, Report(), languageBindings);
 
-        CheckConfigRead(disc_, "Menu\\cda.dat", "Menu\\cda.bin", Report());
-        player_ = ConfigSource::Load(disc_, "Menu\\cda.dat", "Menu\\cda.bin");
+        player_ = LoadConfig("Menu\\cda.dat", "Menu\\cda.bin");
         if (player_) {
             CheckSyntax(*player_, PlayerVocabulary(), Report());
             CheckPlayerFile(*player_, references_, Report(), playerBindings_);
@@ -101,12 +99,17 @@ public:
 private:
     ::Findings& Report() { return result_.findings; }
 
+    // A configuration file as the menu loads it, with what keeps the menu from reading it whole.
+    std::optional<ConfigSource> LoadConfig(const std::string& textName,
+                                           const std::string& binaryName) {
+        CheckConfigRead(disc_, textName, binaryName, Report());
+        return ConfigSource::Load(disc_, textName, binaryName);
+    }
+
     void CheckLanguage(const ConfigSource& languages, const LanguageEntry& entry,
                        const std::vector<ButtonBinding>& languageBindings) {
         const std::string base = "Menu\\" + entry.name;
-        CheckConfigRead(disc_, base + ".dat", base + ".bin", Report());
-        const std::optional<ConfigSource> menu =
-            ConfigSource::Load(disc_, base + ".dat", base + ".bin");
+        const std::optional<ConfigSource> menu = LoadConfig(base + ".dat", base + ".bin");
         if (!menu) {
             Report().Error(languages.File(), languages.ValuePosition(entry.element, "name"),
                            "language \"" + entry.name + "\" has no menu description " + base +
