@@ -60,8 +60,10 @@ TEST(DiscCheck, HugeFilesAreTakenForMissingOnes) {
     dir.Sparse("Menu/pl.dat", 1'500'000'000);
     const DiscCheck check = CheckDisc(dir.Path(""));
     const std::string all = Describe(check.findings);
-    EXPECT_NE(all.find("version.dat:0:0 error: a file of 1500000000 bytes"), std::string::npos) << all;
-    EXPECT_NE(all.find("Menu/pl.dat:0:0 error: a file of 1500000000 bytes"), std::string::npos) << all;
+    EXPECT_NE(all.find("version.dat:0:0 error: a file of 1500000000 bytes"), std::string::npos)
+        << all;
+    EXPECT_NE(all.find("Menu/pl.dat:0:0 error: a file of 1500000000 bytes"), std::string::npos)
+        << all;
     EXPECT_NE(all.find("has no menu description"), std::string::npos) << all;
 }
 
