@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "app/system_library.h"
 #include "app/window_placement.h"
 #include "resources/resource.h"
 
@@ -30,7 +31,9 @@ int AppWindow::Create(HINSTANCE instance, HWND parent, const char* title, const 
 
 void AppWindow::SetIconFromFile(const char* path) {
     // ExtractIcon gives 1 for a file that is no icon, program or library: no icon either.
-    HICON icon = ExtractIconA(GetModuleHandleA(nullptr), path, 0);
+    static const auto extractIcon =
+        SystemFunction<decltype(ExtractIconA)>("shell32.dll", "ExtractIconA");
+    HICON icon = extractIcon ? extractIcon(GetModuleHandleA(nullptr), path, 0) : nullptr;
     icon_.Reset(reinterpret_cast<UINT_PTR>(icon) > 1 ? icon : nullptr);
 }
 

@@ -1,12 +1,11 @@
 #include "app/launch.h"
 
-#include <shellapi.h>
-
 #include <cstdint>
 
 #include "app/command_line.h"
 #include "app/program_start.h"
 #include "app/shell_result.h"
+#include "app/system_library.h"
 
 void RunProgram(const std::string& commandLine) {
     RunProgramWith(commandLine, CreateProgramProcess);
@@ -23,8 +22,7 @@ void RunProgramWith(const std::string& commandLine, ProcessCreator createProcess
 }
 
 void OpenDocument(const std::string& target) {
-    const auto result = reinterpret_cast<std::intptr_t>(
-        ShellExecuteA(nullptr, "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    const auto result = reinterpret_cast<std::intptr_t>(ShellOpen(target.c_str()));
     if (const auto caption = ShellFailureCaption(result)) {
         MessageBoxA(nullptr, target.c_str(), caption->c_str(), MB_ICONERROR | MB_OK);
     }

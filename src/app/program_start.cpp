@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/handles.h"
+#include "app/system_library.h"
 
 DWORD CreateProgramProcess(const std::string& commandLine) {
     // CreateProcessA may write into its command line, so it gets a copy of its own.
@@ -36,5 +37,7 @@ bool StartThroughShell(const CommandLineParts& parts) {
     info.lpFile = parts.program.c_str();
     info.lpParameters = parts.arguments.empty() ? nullptr : parts.arguments.c_str();
     info.nShow = SW_SHOWNORMAL;
-    return ShellExecuteExA(&info) != FALSE;
+    static const auto shellExecuteEx =
+        SystemFunction<decltype(ShellExecuteExA)>("shell32.dll", "ShellExecuteExA");
+    return shellExecuteEx && shellExecuteEx(&info) != FALSE;
 }

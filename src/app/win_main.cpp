@@ -5,6 +5,7 @@
 
 #include "app/main_window_settings.h"
 #include "app/program_instance.h"
+#include "app/startup_marks.h"
 #include "config/config_document.h"
 #include "config/version_info.h"
 #include "dialogs/language_dialog.h"
@@ -24,6 +25,7 @@ bool HasStandardOutput() {
 }
 
 void Run(HINSTANCE instance) {
+    MarkStartup(StartupMark::ProgramEntered);
     g_instance = instance;
 
     ConfigDocument document;
@@ -34,6 +36,7 @@ void Run(HINSTANCE instance) {
         return;
     }
     if (!ChooseLanguage(g_instance, request)) return;
+    MarkStartup(StartupMark::LanguageChosen);
     g_menuWindow.SetLanguage(request.language);
 
     const std::string datPath = "Menu\\" + request.language + ".dat";
@@ -49,12 +52,14 @@ void Run(HINSTANCE instance) {
     const bool versionLoaded = version.Load("version.dat");
     const MainWindowSettings settings =
         ReadMainWindowSettings(document, versionLoaded ? &version : nullptr);
+    MarkStartup(StartupMark::DescriptionRead);
 
     g_menuWindow.SetDocument(document);
     if (!settings.icon.empty()) g_menuWindow.SetIconFromFile(settings.icon.c_str());
     if (g_menuWindow.Create(g_instance, nullptr, settings.title.c_str(), nullptr, WS_POPUP,
                             settings.width, settings.height)) {
         g_menuWindow.Show();
+        MarkStartup(StartupMark::MainWindowShown);
         g_menuWindow.RunMessageLoop();
     }
 }

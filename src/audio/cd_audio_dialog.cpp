@@ -1,6 +1,5 @@
 #include "audio/cd_audio_dialog.h"
 
-#include <shellapi.h>
 #include <vfw.h>
 
 #include <memory>
@@ -8,6 +7,7 @@
 #include <string>
 
 #include "app/handles.h"
+#include "app/system_library.h"
 #include "app/window_placement.h"
 #include "audio/cd_player.h"
 #include "audio/media_window.h"
@@ -222,7 +222,7 @@ void OnMouseMove(PlayerState& state, LPARAM point) {
 void OnLeftButtonUp(const PlayerState& state) {
     if (!state.link.OpensOnRelease()) return;
     // Nothing to report when no browser comes up; the player stays as it is.
-    ShellExecuteA(nullptr, "open", kPublisherPage, nullptr, nullptr, SW_SHOWNORMAL);
+    ShellOpen(kPublisherPage);
 }
 
 // The one paint routine, for WM_PAINT and WM_PRINTCLIENT alike.

@@ -2,8 +2,12 @@
 
 #include <vfw.h>
 
+#include "app/system_library.h"
+
 bool MediaWindow::Create(HINSTANCE instance, HWND parent, DWORD style) {
-    window_ = MCIWndCreateA(parent, instance, style, nullptr);
+    static const auto create =
+        SystemFunction<decltype(MCIWndCreateA)>("msvfw32.dll", "MCIWndCreateA");
+    window_ = create ? create(parent, instance, style, nullptr) : nullptr;
     return window_ != nullptr;
 }
 

@@ -2,8 +2,13 @@
 
 #include <mmsystem.h>
 
+#include "app/system_library.h"
+
 MciResult SystemMci::Send(const char* command) {
     char reply[1024] = {};
-    const MCIERROR error = mciSendStringA(command, reply, sizeof(reply), callback_);
+    static const auto sendString =
+        SystemFunction<decltype(mciSendStringA)>("winmm.dll", "mciSendStringA");
+    const MCIERROR error = sendString ? sendString(command, reply, sizeof(reply), callback_)
+                                      : MCIERR_CANNOT_LOAD_DRIVER;
     return {error, reply};
 }

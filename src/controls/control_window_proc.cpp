@@ -125,13 +125,17 @@ void HandleMessage(HWND window, UINT message, PaintControl paint, ButtonState& s
 
 LRESULT ControlWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                           PaintControl paint) {
-    ButtonState state = UnpackButtonState(GetWindowLongPtrA(window, GWLP_USERDATA));
+    const LONG_PTR stored = GetWindowLongPtrA(window, GWLP_USERDATA);
+    ButtonState state = UnpackButtonState(stored);
     try {
         HandleMessage(window, message, paint, state);
     } catch (...) {
         // Nothing may unwind into USER32; a paint that ran out of memory is simply skipped.
     }
     const LRESULT result = DefWindowProcA(window, message, wParam, lParam);
-    SetWindowLongPtrA(window, GWLP_USERDATA, PackButtonState(state));
+    // Each write is a wineserver round trip under Wine: only a changed state is stored.
+    if (const LONG_PTR packed = PackButtonState(state); packed != stored) {
+        SetWindowLongPtrA(window, GWLP_USERDATA, packed);
+    }
     return result;
 }

@@ -1,7 +1,6 @@
 #include "dialogs/info_dialog.h"
 
-#include <shellapi.h>
-
+#include "app/system_library.h"
 #include "controls/link_button.h"
 #include "dialogs/owner_centring.h"
 #include "resources/resource.h"
@@ -40,7 +39,7 @@ void OnCommand(HWND dialog, int id) {
         SendMessageA(dialog, WM_CLOSE, 0, 0);
     } else if (id == IDC_INFO_LINK) {
         // A failed shell call leaves nothing to report; the box stays open either way.
-        ShellExecuteA(nullptr, "open", kHomePage, nullptr, nullptr, SW_SHOWNORMAL);
+        ShellOpen(kHomePage);
     }
 }
 

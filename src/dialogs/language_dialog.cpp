@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app/handles.h"
+#include "app/startup_marks.h"
 #include "app/window_placement.h"
 #include "config/config_document.h"
 #include "controls/button_manager.h"
@@ -42,6 +43,7 @@ void CreateButtons(HWND dialog, ButtonManager& manager) {
 }
 
 void Initialise(HWND dialog, LPARAM parameter) {
+    MarkStartup(StartupMark::LanguageDialogCreated);
     g_state = LanguageDialogState{};
     g_state.background.Reset(CreateSolidBrush(kDefaultBackground));
     g_state.request = reinterpret_cast<LanguageRequest*>(parameter);
@@ -75,7 +77,10 @@ void Initialise(HWND dialog, LPARAM parameter) {
     const int height = g_state.file.height;
     MoveWindow(dialog, CentredOrigin(GetSystemMetrics(SM_CXSCREEN), width),
                CentredOrigin(GetSystemMetrics(SM_CYSCREEN), height), width, height, TRUE);
-    ShowWindow(dialog, SW_SHOW);
+    // A dialog that chooses by itself ends before it could paint: showing it would only flash
+    // an empty window.
+    if (!choosesAlone) ShowWindow(dialog, SW_SHOW);
+    MarkStartup(StartupMark::LanguageDialogShown);
     if (choosesAlone) SendMessageA(dialog, WM_COMMAND, kFirstLanguageButtonId, 0);
 }
 

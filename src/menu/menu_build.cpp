@@ -1,5 +1,6 @@
 #include <new>
 
+#include "app/startup_marks.h"
 #include "app/text_font.h"
 #include "menu/menu_window.h"
 
@@ -26,7 +27,9 @@ void MenuWindow::BuildMenu() {
     if (document_) {
         model_ = BuildMenuModel(*document_);
         for (const ControlSpec& control : model_.controls) CreateControl(control);
+        MarkStartup(StartupMark::ControlsCreated);
         for (const BannerSpec& layout : model_.banners) AddBanner(layout);
+        MarkStartup(StartupMark::BannersLoaded);
         titleBrush_ = BrushFor(model_.titleBrush);
         descriptionBrush_ = BrushFor(model_.descriptionBrush);
     }
@@ -36,6 +39,7 @@ void MenuWindow::BuildMenu() {
     if (!model_.menus.empty()) {
         SendMessageA(window_, WM_COMMAND, static_cast<WPARAM>(model_.menus.front().id), 0);
     }
+    MarkStartup(StartupMark::FirstMenuSelected);
 }
 
 void MenuWindow::CreateControl(const ControlSpec& control) {

@@ -1,3 +1,4 @@
+#include "app/startup_marks.h"
 #include "menu/banner_rules.h"
 #include "menu/menu_window.h"
 
@@ -14,6 +15,7 @@ void MenuWindow::OnPaint() {
     DrawContents(back);
     SelectClipRgn(back, nullptr);
     BitBlt(paint.Dc(), area.left, area.top, width, height, back, area.left, area.top, SRCCOPY);
+    MarkStartup(StartupMark::MainWindowPainted);
 }
 
 void MenuWindow::DrawContents(HDC dc) {

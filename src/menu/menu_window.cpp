@@ -2,6 +2,7 @@
 
 #include "app/launch.h"
 #include "app/program_folder.h"
+#include "app/startup_marks.h"
 #include "dialogs/splash_dialog.h"
 #include "menu/banner_rules.h"
 #include "menu/start_options.h"
@@ -15,6 +16,7 @@ MenuWindow::~MenuWindow() {
 }
 
 void MenuWindow::OnCreate() {
+    MarkStartup(StartupMark::MainWindowCreated);
     const StartOptions options = document_ ? ReadStartOptions(*document_) : StartOptions{};
     for (const StartStep& step : options.steps) {
         if (step.kind == StartStep::Kind::Intro) {
@@ -27,6 +29,7 @@ void MenuWindow::OnCreate() {
 
     programFolder_ = ProgramFolder(instance_);
     background_.Load(window_, programFolder_ + "Menu\\menumain.jpg");
+    MarkStartup(StartupMark::BackgroundLoaded);
     CreateBackBuffer();
     BuildMenu();
     Invalidate();
