@@ -11,3 +11,5 @@ void AddUnpackCommand(CLI::App& app);
 void AddNewCommand(CLI::App& app);
 // Disc images need libisofs, which only the Linux build has.
 void AddIsoCommand(CLI::App& app);
+// The preview rasterises with FreeType, which only the Linux build has.
+void AddPreviewCommand(CLI::App& app);

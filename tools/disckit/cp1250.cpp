@@ -22,6 +22,10 @@ constexpr std::array<uint16_t, 128> kUpperHalf = {
 
 }  // namespace
 
+char32_t Cp1250CodePoint(unsigned char byte) {
+    return byte < 0x80 ? byte : kUpperHalf[byte - 0x80];
+}
+
 std::string Cp1250ToUtf8(std::string_view text) {
     std::string utf8;
     utf8.reserve(text.size() + text.size() / 4);

@@ -6,3 +6,6 @@
 // Windows-1250 bytes, as configuration files hold them, as UTF-8. Bytes the code page leaves
 // undefined become the control characters of the same value, as Windows maps them.
 std::string Cp1250ToUtf8(std::string_view text);
+
+// The code point of one Windows-1250 byte.
+char32_t Cp1250CodePoint(unsigned char byte);

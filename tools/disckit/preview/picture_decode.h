@@ -1,0 +1,10 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "raster.h"
+
+// A BMP or JPEG file's pixels, as the menu's loaders make a bitmap of it; nothing for a file
+// they could not read either.
+std::optional<Raster> DecodePicture(std::string_view bytes);

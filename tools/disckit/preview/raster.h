@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+// A picture in memory: rows top to bottom, each pixel a GDI colour (red in the low byte).
+struct Raster {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
+
+    Raster() = default;
+    Raster(int w, int h, std::uint32_t colour);
+
+    bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
+    std::uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+    std::uint32_t& At(int x, int y) { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+
+struct PixelRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// Copies width x height pixels from (sx, sy) of the source to (dx, dy), as BitBlt does: what
+// lies outside either picture is left out.
+void CopyPixels(Raster& target, int dx, int dy, const Raster& source, int sx, int sy, int width,
+                int height);
+
+// Fills the part of the rectangle inside both the picture and the clip.
+void FillPixels(Raster& target, PixelRect area, std::uint32_t colour, PixelRect clip);
+
+// Blends the colour in by coverage (0 to 255) at one pixel, inside the clip only.
+void BlendPixel(Raster& target, int x, int y, std::uint32_t colour, int coverage, PixelRect clip);
+
+bool WritePng(const Raster& raster, const std::filesystem::path& path);

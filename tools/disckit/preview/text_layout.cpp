@@ -1,0 +1,68 @@
+#include "text_layout.h"
+
+#include <vector>
+
+std::string WithoutPrefixes(std::string_view text) {
+    std::string shown;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '&') {
+            shown += text[i];
+        } else if (i + 1 < text.size()) {
+            shown += text[++i];
+        }
+    }
+    return shown;
+}
+
+void DrawCentredLine(Raster& target, const TextFace& face, PixelRect area, std::string_view text,
+                     std::uint32_t colour) {
+    const std::string shown = WithoutPrefixes(text);
+    const int x = area.x + (area.width - face.Width(shown)) / 2;
+    const int top = area.y + (area.height - face.CellHeight()) / 2;
+    face.Draw(target, x, top + face.Ascent(), shown, colour, area);
+}
+
+namespace {
+
+// The text's lines: at CR LF or LF, then between words.
+std::vector<std::string> WrappedLines(const TextFace& face, std::string_view text, int width) {
+    std::vector<std::string> lines;
+    size_t begin = 0;
+    while (begin <= text.size()) {
+        size_t end = text.find('\n', begin);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view paragraph = text.substr(begin, end - begin);
+        if (!paragraph.empty() && paragraph.back() == '\r') paragraph.remove_suffix(1);
+        std::string line;
+        size_t word = 0;
+        while (word <= paragraph.size()) {
+            size_t space = paragraph.find(' ', word);
+            if (space == std::string_view::npos) space = paragraph.size();
+            const std::string_view next = paragraph.substr(word, space - word);
+            const std::string candidate =
+                line.empty() ? std::string(next) : line + " " + std::string(next);
+            if (!line.empty() && face.Width(candidate) > width) {
+                lines.push_back(line);
+                line = std::string(next);
+            } else {
+                line = candidate;
+            }
+            word = space + 1;
+        }
+        lines.push_back(line);
+        begin = end + 1;
+    }
+    return lines;
+}
+
+}  // namespace
+
+void DrawWrapped(Raster& target, const TextFace& face, PixelRect area, std::string_view text,
+                 std::uint32_t colour) {
+    int top = area.y;
+    for (const std::string& line : WrappedLines(face, WithoutPrefixes(text), area.width)) {
+        if (top >= area.y + area.height) break;
+        face.Draw(target, area.x, top + face.Ascent(), line, colour, area);
+        top += face.CellHeight();
+    }
+}
