@@ -14,10 +14,11 @@
 
 namespace {
 
-// Runs disckit with the arguments; its exit status, and its standard output in the file.
-int Disckit(const std::string& arguments, const std::string& output = "/dev/null") {
+// Runs disckit with the arguments; its exit status, its standard output and error in the files.
+int Disckit(const std::string& arguments, const std::string& output = "/dev/null",
+            const std::string& errors = "/dev/null") {
     const std::string command =
-        std::string(DISCKIT_PATH) + " " + arguments + " >" + output + " 2>/dev/null";
+        std::string(DISCKIT_PATH) + " " + arguments + " >" + output + " 2>" + errors;
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
@@ -135,3 +136,21 @@ TEST_F(DisckitCli, NewWritesADiscThatChecksCleanAndRefusesAFullFolder) {
 }
 
 }  // namespace
+
+// A picture for a sound disc and for a broken one (whose findings are summed up on standard
+// error), none for a folder that is no disc.
+TEST_F(DisckitCli, PreviewDrawsWhatTheMenuWouldAndSaysWhatCheckFinds) {
+    FixtureDisc broken;
+    broken.Remove("Menu/cat.bmp");
+    const std::string disc = Disc(broken);
+    const std::string png = dir_.Path("menu.png");
+    const std::string sheet = dir_.Path("sheet.png");
+    const std::string errors = dir_.Path("errors.txt");
+    EXPECT_EQ(Disckit("preview " + disc + " -o " + png, "/dev/null", errors), 0);
+    EXPECT_EQ(TempDir::Read(png).substr(1, 3), "PNG");
+    EXPECT_NE(TempDir::Read(errors).find("1 error, "), std::string::npos);
+    EXPECT_EQ(Disckit("preview " + disc + " --sheet -o " + sheet), 0);
+    EXPECT_EQ(TempDir::Read(sheet).substr(1, 3), "PNG");
+    EXPECT_EQ(Disckit("preview " + disc + " --menu nope -o " + png), 1);
+    EXPECT_EQ(Disckit("preview " + dir_.Path("nothing-here") + " -o " + png), 2);
+}

@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "commands.h"
 #include "config_source.h"
@@ -10,7 +11,12 @@
 #include "disc_check.h"
 #include "disc_files.h"
 #include "exit_status.h"
+#include "contact_sheet.h"
+#include "language_preview.h"
+#include "menu/menu_model.h"
+#include "menu/start_options.h"
 #include "menu_preview.h"
+#include "picture_cache.h"
 #include "preview_fonts.h"
 
 namespace fs = std::filesystem;
@@ -25,6 +31,7 @@ struct PreviewOptions {
     int page = 1;
     int application = 0;
     int hover = 0;
+    bool sheet = false;
 };
 
 std::string Counted(int count, const char* noun) {
@@ -47,36 +54,88 @@ void PrintCheckSummary(const fs::path& disc) {
     throw CLI::RuntimeError(status);
 }
 
+std::optional<ConfigSource> LoadMenu(const DiscFiles& disc, const std::string& language) {
+    return ConfigSource::Load(disc, "Menu\\" + language + ".dat", "Menu\\" + language + ".bin");
+}
+
+void Write(const Raster& picture, const std::string& output) {
+    if (picture.width <= 0 || picture.height <= 0) {
+        Fail("the window has no size", exit_status::kProblems);
+    }
+    if (!WritePng(picture, output)) Fail("cannot write " + output, exit_status::kProblems);
+}
+
+// Every screen of the language: each menu's every page, in the state selecting the menu
+// leaves it, then the closing picture when the menu shows one.
+void AddLanguageTiles(const DiscFiles& disc, const std::string& language, const PreviewFonts& fonts,
+                      std::vector<SheetTile>& tiles) {
+    const std::optional<ConfigSource> menu = LoadMenu(disc, language);
+    if (!menu) return;
+    const MenuModel model = BuildMenuModel(menu->Document());
+    std::vector<std::string> names;
+    for (const Menu& each : model.menus) names.push_back(each.name);
+    if (names.empty()) names.push_back("");
+    for (const std::string& name : names) {
+        for (int page = 1;; ++page) {
+            PreviewState state;
+            state.menu = name;
+            state.page = page;
+            std::optional<Raster> picture = RenderMenu(disc, menu->Document(), state, fonts);
+            if (!picture) break;
+            tiles.push_back({language + " - " + (name.empty() ? "no menu" : name) + " - page " +
+                                 std::to_string(page),
+                             std::move(*picture)});
+        }
+    }
+    Pictures pictures(disc);
+    if (ReadStartOptions(menu->Document()).outro) {
+        if (const Raster* outro = pictures.Get("Menu\\outro.jpg")) {
+            tiles.push_back({language + " - closing picture", *outro});
+        }
+    }
+}
+
 void RunPreview(PreviewOptions& options) {
     const DiscFiles disc(options.disc);
     const std::optional<ConfigSource> languages =
         ConfigSource::Load(disc, "Menu\\lang.dat", "Menu\\lang.bin");
-    if (!languages)
+    if (!languages) {
         Fail(options.disc + " holds no Menu/lang.dat or lang.bin", exit_status::kUnreadable);
-    std::string language = options.language;
-    if (language.empty()) {
-        const LanguageFile file = ReadLanguageFile(languages->Document());
-        if (file.buttons.empty())
-            Fail("the language list offers no language", exit_status::kUnreadable);
-        language = file.buttons.front().name;
     }
-    const std::optional<ConfigSource> menu =
-        ConfigSource::Load(disc, "Menu\\" + language + ".dat", "Menu\\" + language + ".bin");
-    if (!menu) Fail("no Menu/" + language + ".dat or .bin", exit_status::kUnreadable);
-
+    const LanguageFile languageFile = ReadLanguageFile(languages->Document());
+    std::vector<std::string> names;
+    if (!options.language.empty()) names.push_back(options.language);
+    for (const LanguageButton& button : languageFile.buttons) {
+        if (options.language.empty()) names.push_back(button.name);
+    }
+    if (names.empty()) Fail("the language list offers no language", exit_status::kUnreadable);
     const std::optional<PreviewFonts> fonts = OpenPreviewFonts();
-    if (!fonts)
+    if (!fonts) {
         Fail("the Liberation Sans fonts are missing (Debian: fonts-liberation2)",
              exit_status::kProblems);
-    options.state.page = options.page;
-    if (options.application > 0) options.state.application = options.application;
-    if (options.hover > 0) options.state.hover = options.hover;
-    const std::optional<Raster> picture = RenderMenu(disc, menu->Document(), options.state, *fonts);
-    if (!picture) Fail("no such menu, page or application", exit_status::kProblems);
-    if (picture->width <= 0 || picture->height <= 0)
-        Fail("the window has no size", exit_status::kProblems);
-    if (!WritePng(*picture, options.output))
-        Fail("cannot write " + options.output, exit_status::kProblems);
+    }
+
+    if (options.sheet) {
+        std::vector<SheetTile> tiles;
+        Pictures pictures(disc);
+        if (std::optional<Raster> dialog =
+                RenderLanguageDialog(languageFile, pictures, fonts->caption)) {
+            tiles.push_back({"language dialog", std::move(*dialog)});
+        }
+        for (const std::string& name : names) AddLanguageTiles(disc, name, *fonts, tiles);
+        if (tiles.empty()) Fail("no screen to draw", exit_status::kProblems);
+        Write(ComposeSheet(tiles, fonts->caption), options.output);
+    } else {
+        const std::optional<ConfigSource> menu = LoadMenu(disc, names.front());
+        if (!menu) Fail("no Menu/" + names.front() + ".dat or .bin", exit_status::kUnreadable);
+        options.state.page = options.page;
+        if (options.application > 0) options.state.application = options.application;
+        if (options.hover > 0) options.state.hover = options.hover;
+        const std::optional<Raster> picture =
+            RenderMenu(disc, menu->Document(), options.state, *fonts);
+        if (!picture) Fail("no such menu, page or application", exit_status::kProblems);
+        Write(*picture, options.output);
+    }
     PrintCheckSummary(options.disc);
 }
 
@@ -99,5 +158,7 @@ void AddPreviewCommand(CLI::App& app) {
                      "the application selected, from 1 within the menu")
         ->check(CLI::PositiveNumber);
     preview->add_option("--hover", options->hover, "the control id drawn in its hover frame");
+    preview->add_flag("--sheet", options->sheet,
+                      "draw every screen of the disc into one contact sheet instead");
     preview->callback([options] { RunPreview(*options); });
 }

@@ -5,63 +5,23 @@
 #include <set>
 
 #include "app/main_window_settings.h"
-#include "controls/button_look.h"
 #include "menu/banner_rules.h"
 #include "menu/menu_ids.h"
 #include "menu/menu_model.h"
 #include "menu/menu_navigator.h"
-#include "picture_decode.h"
+#include "button_draw.h"
+#include "picture_cache.h"
 #include "preview_view.h"
 #include "text_layout.h"
 
 namespace {
 
 constexpr std::uint32_t kWhite = 0xFFFFFF;
-constexpr std::uint32_t kBlack = 0x000000;
 // What a static shows behind itself without a brush of the window's: the button face colour.
 constexpr std::uint32_t kButtonFace = 0xF0F0F0;
 constexpr char kFieldPlaceholder[] = "Tytul wybranej aplikacji";
 
-// Each picture file decoded once, by the name the description gives it.
-class Pictures {
-public:
-    explicit Pictures(const DiscFiles& disc) : disc_(disc) {}
-
-    const Raster* Get(const std::string& name) {
-        auto found = cache_.find(name);
-        if (found == cache_.end()) found = cache_.emplace(name, Load(name)).first;
-        return found->second ? &*found->second : nullptr;
-    }
-
-private:
-    std::optional<Raster> Load(const std::string& name) const {
-        const FileRef file = disc_.Resolve(name);
-        if (file.kind != FileRef::Kind::kFound && file.kind != FileRef::Kind::kCaseDiffers) {
-            return std::nullopt;
-        }
-        const std::optional<std::string> bytes = disc_.Read(file);
-        return bytes ? DecodePicture(*bytes) : std::nullopt;
-    }
-
-    const DiscFiles& disc_;
-    std::map<std::string, std::optional<Raster>> cache_;
-};
-
 PixelRect Area(const ControlRect& rect) { return {rect.x, rect.y, rect.width, rect.height}; }
-
-void DrawButton(Raster& target, const ControlSpec& control, bool enabled, bool hover,
-                Pictures& pictures, const TextFace& caption) {
-    const ControlRect& r = control.rect;
-    if (const Raster* strip = pictures.Get(control.image)) {
-        const int sourceX = FrameSourceX(r.width, enabled, ButtonState{hover, false});
-        const FramePart part =
-            FramePartInStrip(strip->width, strip->height, sourceX, r.width, r.height);
-        if (!part.Empty()) {
-            CopyPixels(target, r.x, r.y, *strip, sourceX, 0, part.width, part.height);
-        }
-    }
-    DrawCentredLine(target, caption, Area(r), control.caption, kBlack);
-}
 
 void DrawScreen(Raster& target, const ControlSpec& control, const Application* application,
                 Pictures& pictures) {
@@ -82,7 +42,8 @@ void DrawScreen(Raster& target, const ControlSpec& control, const Application* a
 }
 
 // Runs the menu's own navigation from its start to the state asked for.
-bool Navigate(MenuNavigator& navigator, const std::vector<Menu>& menus, const PreviewState& state) {
+bool Navigate(MenuNavigator& navigator, const PreviewView& view, const std::vector<Menu>& menus,
+              const PreviewState& state) {
     if (menus.empty()) return state.menu.empty() && state.page == 1;
     navigator.OnCommand(static_cast<uint32_t>(menus.front().id));
     if (!state.menu.empty()) {
@@ -95,6 +56,8 @@ bool Navigate(MenuNavigator& navigator, const std::vector<Menu>& menus, const Pr
         navigator.OnCommand(static_cast<uint32_t>(named->id));
     }
     if (state.page < 1 || state.page > std::max(navigator.PageCount(), 1)) return false;
+    // Later pages are reached only through a "next" button on screen.
+    if (state.page > 1 && !view.Shown(menu_id::kNext)) return false;
     for (int page = 1; page < state.page; ++page) navigator.OnCommand(menu_id::kNext);
     if (!state.application) return true;
     const Menu* current = navigator.CurrentMenu();
@@ -114,7 +77,7 @@ std::optional<Raster> RenderMenu(const DiscFiles& disc, const ConfigDocument& do
     const MenuModel model = BuildMenuModel(document);
     PreviewView view(model.controls);
     MenuNavigator navigator(model.menus, view);
-    if (!Navigate(navigator, model.menus, state)) return std::nullopt;
+    if (!Navigate(navigator, view, model.menus, state)) return std::nullopt;
 
     Raster window(settings.width, settings.height, kWhite);
     Pictures pictures(disc);
@@ -139,19 +102,20 @@ std::optional<Raster> RenderMenu(const DiscFiles& disc, const ConfigDocument& do
         switch (control.kind) {
             case ControlSpec::Kind::Button:
                 if (shown) {
-                    DrawButton(window, control, enabled, state.hover == control.id, pictures,
-                               fonts.caption);
+                    DrawImageButton(window, Area(control.rect), control.image, control.caption,
+                                    enabled, state.hover == control.id, pictures, fonts.caption);
                 }
                 break;
             case ControlSpec::Kind::TitleField:
                 FillPixels(window, area, model.titleBrush.value_or(kButtonFace), area);
                 DrawCentredLine(window, fonts.title, area,
-                                application ? application->title : kFieldPlaceholder, kBlack);
+                                application ? application->title : kFieldPlaceholder, kTextColour);
                 break;
             case ControlSpec::Kind::DescriptionField:
                 FillPixels(window, area, model.descriptionBrush.value_or(kButtonFace), area);
                 DrawWrapped(window, fonts.description, area,
-                            application ? application->description : kFieldPlaceholder, kBlack);
+                            application ? application->description : kFieldPlaceholder,
+                            kTextColour);
                 break;
             case ControlSpec::Kind::ScreenField:
                 DrawScreen(window, control, application, pictures);
