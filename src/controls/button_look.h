@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 
 #include "controls/button_state.h"
@@ -8,9 +9,12 @@
 // Left edge of the frame to show from a strip of three frames, each `width` wide:
 // normal, hover, pressed. A disabled button always shows the third.
 constexpr int FrameSourceX(int width, bool enabled, ButtonState state) {
-    if (!enabled) return 2 * width;
+    // A third frame past the ends of int lies past any strip: held there.
+    const int third = static_cast<int>(
+        std::clamp(2LL * width, static_cast<long long>(INT_MIN), static_cast<long long>(INT_MAX)));
+    if (!enabled) return third;
     if (!state.hover) return 0;
-    return state.pressed ? 2 * width : width;
+    return state.pressed ? third : width;
 }
 
 struct FramePart {

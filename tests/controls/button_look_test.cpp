@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 struct FrameCase {
@@ -26,6 +28,8 @@ TEST(FrameSourceX, PicksTheFrameForEveryState) {
         SCOPED_TRACE(row.rule);
         EXPECT_EQ(FrameSourceX(40, row.enabled, row.state), row.frame * 40);
     }
+    // A width from the description near the end of int: the third frame is held there.
+    EXPECT_EQ(FrameSourceX(INT_MAX, false, {}), INT_MAX);
 }
 
 struct PartCase {

@@ -13,6 +13,7 @@
 #include "exit_status.h"
 #include "contact_sheet.h"
 #include "language_preview.h"
+#include "app/main_window_settings.h"
 #include "menu/menu_model.h"
 #include "menu/start_options.h"
 #include "menu_preview.h"
@@ -58,6 +59,18 @@ std::optional<ConfigSource> LoadMenu(const DiscFiles& disc, const std::string& l
     return ConfigSource::Load(disc, "Menu\\" + language + ".dat", "Menu\\" + language + ".bin");
 }
 
+// Larger windows would not fit in memory as a picture; no screen shows them whole anyway.
+constexpr int kMaxWindowSide = 16384;
+
+void ExpectDrawableWindow(const ConfigDocument& document) {
+    const MainWindowSettings settings = ReadMainWindowSettings(document, nullptr);
+    if (settings.width > kMaxWindowSide || settings.height > kMaxWindowSide) {
+        Fail("a window of " + std::to_string(settings.width) + " x " +
+                 std::to_string(settings.height) + " pixels is too large to draw",
+             exit_status::kProblems);
+    }
+}
+
 void Write(const Raster& picture, const std::string& output) {
     if (picture.width <= 0 || picture.height <= 0) {
         Fail("the window has no size", exit_status::kProblems);
@@ -71,6 +84,7 @@ void AddLanguageTiles(const DiscFiles& disc, const std::string& language, const 
                       std::vector<SheetTile>& tiles) {
     const std::optional<ConfigSource> menu = LoadMenu(disc, language);
     if (!menu) return;
+    ExpectDrawableWindow(menu->Document());
     const MenuModel model = BuildMenuModel(menu->Document());
     std::vector<std::string> names;
     for (const Menu& each : model.menus) names.push_back(each.name);
@@ -128,6 +142,7 @@ void RunPreview(PreviewOptions& options) {
     } else {
         const std::optional<ConfigSource> menu = LoadMenu(disc, names.front());
         if (!menu) Fail("no Menu/" + names.front() + ".dat or .bin", exit_status::kUnreadable);
+        ExpectDrawableWindow(menu->Document());
         options.state.page = options.page;
         if (options.application > 0) options.state.application = options.application;
         if (options.hover > 0) options.state.hover = options.hover;

@@ -29,15 +29,20 @@ void DrawScreen(Raster& target, const ControlSpec& control, const Application* a
     FillPixels(target, area, kButtonFace, area);
     const Raster* shot = application ? pictures.Get(application->screen) : nullptr;
     if (!shot) return;
-    // SS_CENTERIMAGE keeps the control's size and centres the picture in it, clipped.
-    const int x = area.x + (area.width - shot->width) / 2;
-    const int y = area.y + (area.height - shot->height) / 2;
-    const int left = std::max(x, area.x);
-    const int top = std::max(y, area.y);
-    const int right = std::min(x + shot->width, area.x + area.width);
-    const int bottom = std::min(y + shot->height, area.y + area.height);
+    // SS_CENTERIMAGE keeps the control's size and centres the picture in it, clipped; in 64
+    // bits, as the description's sizes may reach the ends of int.
+    const long long x = area.x + (static_cast<long long>(area.width) - shot->width) / 2;
+    const long long y = area.y + (static_cast<long long>(area.height) - shot->height) / 2;
+    const long long left = std::max<long long>({x, area.x, 0});
+    const long long top = std::max<long long>({y, area.y, 0});
+    const long long right = std::min<long long>(
+        {x + shot->width, static_cast<long long>(area.x) + area.width, target.width});
+    const long long bottom = std::min<long long>(
+        {y + shot->height, static_cast<long long>(area.y) + area.height, target.height});
     if (right > left && bottom > top) {
-        CopyPixels(target, left, top, *shot, left - x, top - y, right - left, bottom - top);
+        CopyPixels(target, static_cast<int>(left), static_cast<int>(top), *shot,
+                   static_cast<int>(left - x), static_cast<int>(top - y),
+                   static_cast<int>(right - left), static_cast<int>(bottom - top));
     }
 }
 

@@ -9,35 +9,53 @@ Raster::Raster(int w, int h, std::uint32_t colour)
       height(std::max(h, 0)),
       pixels(static_cast<size_t>(width) * height, colour) {}
 
+namespace {
+
+// The half-open range [begin, end) of start..start+extent that also lies in [low, high).
+struct Span {
+    int begin = 0;
+    int end = 0;
+};
+
+Span Within(long long start, long long extent, long long low, long long high) {
+    const long long begin = std::max(start, low);
+    const long long end = std::min(start + std::max(extent, 0LL), high);
+    return {static_cast<int>(begin), static_cast<int>(std::max(begin, end))};
+}
+
+bool InClip(int x, int y, PixelRect clip) {
+    return x >= clip.x && y >= clip.y && static_cast<long long>(x) - clip.x < clip.width &&
+           static_cast<long long>(y) - clip.y < clip.height;
+}
+
+int Channel(std::uint32_t colour, int shift) { return static_cast<int>((colour >> shift) & 255); }
+
+}  // namespace
+
 void CopyPixels(Raster& target, int dx, int dy, const Raster& source, int sx, int sy, int width,
                 int height) {
-    for (int row = 0; row < height; ++row) {
-        const int ty = dy + row;
-        const int fy = sy + row;
-        if (ty < 0 || ty >= target.height || fy < 0 || fy >= source.height) continue;
-        for (int column = 0; column < width; ++column) {
-            const int tx = dx + column;
-            const int fx = sx + column;
-            if (target.Contains(tx, ty) && source.Contains(fx, fy)) {
-                target.At(tx, ty) = source.At(fx, fy);
-            }
+    // Target columns whose source column also exists, likewise rows; 64 bits, as the
+    // description's sizes may reach the ends of int.
+    const long long shiftX = static_cast<long long>(sx) - dx;
+    const long long shiftY = static_cast<long long>(sy) - dy;
+    const Span columns = Within(dx, width, std::max(0LL, -shiftX),
+                                std::min<long long>(target.width, source.width - shiftX));
+    const Span rows = Within(dy, height, std::max(0LL, -shiftY),
+                             std::min<long long>(target.height, source.height - shiftY));
+    for (int y = rows.begin; y < rows.end; ++y) {
+        for (int x = columns.begin; x < columns.end; ++x) {
+            target.At(x, y) = source.At(static_cast<int>(x + shiftX), static_cast<int>(y + shiftY));
         }
     }
 }
 
-namespace {
-bool InClip(int x, int y, PixelRect clip) {
-    return x >= clip.x && y >= clip.y && x - clip.x < clip.width && y - clip.y < clip.height;
-}
-
-int Channel(std::uint32_t colour, int shift) { return static_cast<int>((colour >> shift) & 255); }
-}  // namespace
-
 void FillPixels(Raster& target, PixelRect area, std::uint32_t colour, PixelRect clip) {
-    for (int y = area.y; y < area.y + area.height; ++y) {
-        for (int x = area.x; x < area.x + area.width; ++x) {
-            if (target.Contains(x, y) && InClip(x, y, clip)) target.At(x, y) = colour;
-        }
+    const Span clipColumns = Within(clip.x, clip.width, 0, target.width);
+    const Span clipRows = Within(clip.y, clip.height, 0, target.height);
+    const Span columns = Within(area.x, area.width, clipColumns.begin, clipColumns.end);
+    const Span rows = Within(area.y, area.height, clipRows.begin, clipRows.end);
+    for (int y = rows.begin; y < rows.end; ++y) {
+        for (int x = columns.begin; x < columns.end; ++x) target.At(x, y) = colour;
     }
 }
 

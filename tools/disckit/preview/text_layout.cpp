@@ -1,5 +1,7 @@
 #include "text_layout.h"
 
+#include <algorithm>
+#include <climits>
 #include <vector>
 
 std::string WithoutPrefixes(std::string_view text) {
@@ -17,25 +19,30 @@ std::string WithoutPrefixes(std::string_view text) {
 void DrawCentredLine(Raster& target, const TextFace& face, PixelRect area, std::string_view text,
                      std::uint32_t colour) {
     const std::string shown = WithoutPrefixes(text);
-    const int x = area.x + (area.width - face.Width(shown)) / 2;
-    const int top = area.y + (area.height - face.CellHeight()) / 2;
-    face.Draw(target, x, top + face.Ascent(), shown, colour, area);
+    // 64 bits: the description's sizes may reach the ends of int.
+    const long long x = area.x + (static_cast<long long>(area.width) - face.Width(shown)) / 2;
+    const long long top = area.y + (static_cast<long long>(area.height) - face.CellHeight()) / 2;
+    face.Draw(
+        target, static_cast<int>(std::clamp<long long>(x, INT_MIN / 2, INT_MAX / 2)),
+        static_cast<int>(std::clamp<long long>(top + face.Ascent(), INT_MIN / 2, INT_MAX / 2)),
+        shown, colour, area);
 }
 
 namespace {
 
-// The text's lines: at CR LF or LF, then between words.
-std::vector<std::string> WrappedLines(const TextFace& face, std::string_view text, int width) {
+// The text's first lines, at most `count`: broken at CR LF or LF, then between words.
+std::vector<std::string> WrappedLines(const TextFace& face, std::string_view text, int width,
+                                      size_t count) {
     std::vector<std::string> lines;
     size_t begin = 0;
-    while (begin <= text.size()) {
+    while (begin <= text.size() && lines.size() < count) {
         size_t end = text.find('\n', begin);
         if (end == std::string_view::npos) end = text.size();
         std::string_view paragraph = text.substr(begin, end - begin);
         if (!paragraph.empty() && paragraph.back() == '\r') paragraph.remove_suffix(1);
         std::string line;
         size_t word = 0;
-        while (word <= paragraph.size()) {
+        while (word <= paragraph.size() && lines.size() < count) {
             size_t space = paragraph.find(' ', word);
             if (space == std::string_view::npos) space = paragraph.size();
             const std::string_view next = paragraph.substr(word, space - word);
@@ -59,9 +66,9 @@ std::vector<std::string> WrappedLines(const TextFace& face, std::string_view tex
 
 void DrawWrapped(Raster& target, const TextFace& face, PixelRect area, std::string_view text,
                  std::uint32_t colour) {
+    const size_t visible = static_cast<size_t>(std::max(area.height, 0) / face.CellHeight() + 1);
     int top = area.y;
-    for (const std::string& line : WrappedLines(face, WithoutPrefixes(text), area.width)) {
-        if (top >= area.y + area.height) break;
+    for (const std::string& line : WrappedLines(face, WithoutPrefixes(text), area.width, visible)) {
         face.Draw(target, area.x, top + face.Ascent(), line, colour, area);
         top += face.CellHeight();
     }
