@@ -9,7 +9,6 @@ void AddDumpCommand(CLI::App& app);
 void AddPackCommand(CLI::App& app);
 void AddUnpackCommand(CLI::App& app);
 void AddNewCommand(CLI::App& app);
+void AddPreviewCommand(CLI::App& app);
 // Disc images need libisofs, which only the Linux build has.
 void AddIsoCommand(CLI::App& app);
-// The preview rasterises with FreeType, which only the Linux build has.
-void AddPreviewCommand(CLI::App& app);

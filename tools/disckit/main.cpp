@@ -16,9 +16,7 @@ int main(int argc, char** argv) {
 #ifdef DISCKIT_WITH_ISO
     AddIsoCommand(app);
 #endif
-#ifdef DISCKIT_WITH_PREVIEW
     AddPreviewCommand(app);
-#endif
     CLI11_PARSE(app, argc, argv);
     return 0;
 }

@@ -125,7 +125,7 @@ void RunPreview(PreviewOptions& options) {
     if (names.empty()) Fail("the language list offers no language", exit_status::kUnreadable);
     const std::optional<PreviewFonts> fonts = OpenPreviewFonts();
     if (!fonts) {
-        Fail("the Liberation Sans fonts are missing (Debian: fonts-liberation2)",
+        Fail("the fonts to draw with are missing (on Linux: Debian's fonts-liberation2)",
              exit_status::kProblems);
     }
 

@@ -4,6 +4,6 @@
 
 #include "menu_preview.h"
 
-// The menu's fonts from Debian's fonts-liberation2 (Liberation Sans has Arial's metrics);
-// nothing when they are not installed.
+// The fonts the menu asks for; nothing when they cannot be had (on Linux: without Debian's
+// fonts-liberation2).
 std::optional<PreviewFonts> OpenPreviewFonts();

@@ -1,38 +1,43 @@
 #pragma once
 
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string_view>
 
 #include "raster.h"
 
-struct FT_LibraryRec_;
-struct FT_FaceRec_;
+// A font as the menu asks GDI for one: a face name, or none for the system's GUI font, the
+// weight, the cell height (a positive CreateFont height) and the average character width in
+// pixels (0 keeps the face's proportions).
+struct FontRequest {
+    const char* face = nullptr;
+    bool bold = false;
+    int cellHeight = 0;
+    int averageWidth = 0;
+};
 
-// A font as the menu asks GDI for one, rasterised with FreeType: the cell height (a positive
-// CreateFont height) and the average character width in pixels; a width of 0 keeps the
-// face's own proportions. Texts are Windows-1250.
+// Texts drawn in one font: with FreeType on Linux, with GDI itself on Windows. Texts are
+// Windows-1250.
 class TextFace {
 public:
-    static std::optional<TextFace> Open(const std::filesystem::path& file, int cellHeight,
-                                        int averageWidth);
+    // Nothing when the font cannot be had (on Linux: Debian's fonts-liberation2 is missing).
+    static std::optional<TextFace> Open(const FontRequest& request);
 
-    int CellHeight() const { return cellHeight_; }
-    int Ascent() const { return ascent_; }
+    TextFace(TextFace&&) noexcept;
+    TextFace& operator=(TextFace&&) noexcept;
+    ~TextFace();
+
+    int CellHeight() const;
+    int Ascent() const;
     int Width(std::string_view text) const;
     // Draws the text with its baseline at y, from x on, inside the clip only.
     void Draw(Raster& target, int x, int baseline, std::string_view text, std::uint32_t colour,
               PixelRect clip) const;
 
-private:
-    struct Release {
-        void operator()(FT_LibraryRec_* library) const;
-        void operator()(FT_FaceRec_* face) const;
-    };
+    struct Impl;
 
-    std::unique_ptr<FT_LibraryRec_, Release> library_;
-    std::unique_ptr<FT_FaceRec_, Release> face_;
-    int cellHeight_ = 0;
-    int ascent_ = 0;
+private:
+    explicit TextFace(std::unique_ptr<Impl> impl);
+
+    std::unique_ptr<Impl> impl_;
 };

@@ -1,0 +1,114 @@
+#include "text_face.h"
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_TRUETYPE_TABLES_H
+
+#include <cmath>
+#include <filesystem>
+#include <string>
+
+#include "cp1250.h"
+
+namespace fs = std::filesystem;
+
+struct TextFace::Impl {
+    struct Release {
+        void operator()(FT_LibraryRec_* library) const { FT_Done_FreeType(library); }
+        void operator()(FT_FaceRec_* face) const { FT_Done_Face(face); }
+    };
+
+    std::unique_ptr<FT_LibraryRec_, Release> library;
+    std::unique_ptr<FT_FaceRec_, Release> face;
+    int cellHeight = 0;
+    int ascent = 0;
+};
+
+namespace {
+
+// Debian's fonts-liberation2: Liberation Sans has Arial's metrics, and stands in for the GUI
+// font too.
+std::optional<fs::path> FontFile(bool bold) {
+    const char* name = bold ? "LiberationSans-Bold.ttf" : "LiberationSans-Regular.ttf";
+    for (const char* folder :
+         {"/usr/share/fonts/truetype/liberation2", "/usr/share/fonts/truetype/liberation"}) {
+        const fs::path file = fs::path(folder) / name;
+        std::error_code error;
+        if (fs::exists(file, error)) return file;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+TextFace::TextFace(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
+TextFace::TextFace(TextFace&&) noexcept = default;
+TextFace& TextFace::operator=(TextFace&&) noexcept = default;
+TextFace::~TextFace() = default;
+
+std::optional<TextFace> TextFace::Open(const FontRequest& request) {
+    const int cellHeight = request.cellHeight;
+    const int averageWidth = request.averageWidth;
+    const std::optional<fs::path> file = FontFile(request.bold);
+    if (cellHeight <= 0 || !file) return std::nullopt;
+    auto text = std::make_unique<Impl>();
+    FT_Library library = nullptr;
+    if (FT_Init_FreeType(&library) != 0) return std::nullopt;
+    text->library.reset(library);
+    FT_Face face = nullptr;
+    if (FT_New_Face(library, file->string().c_str(), 0, &face) != 0) return std::nullopt;
+    text->face.reset(face);
+    // GDI's cell height is the Windows ascent plus descent; its width scales the average
+    // character width of the OS/2 table.
+    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    const double units = face->units_per_EM;
+    const double cell = os2 ? os2->usWinAscent + os2->usWinDescent : face->height;
+    const double emHeight = cellHeight * units / cell;
+    double emWidth = emHeight;
+    if (averageWidth > 0 && os2 && os2->xAvgCharWidth > 0) {
+        emWidth = averageWidth * units / os2->xAvgCharWidth;
+    }
+    if (FT_Set_Char_Size(face, static_cast<FT_F26Dot6>(std::lround(emWidth * 64)),
+                         static_cast<FT_F26Dot6>(std::lround(emHeight * 64)), 72, 72) != 0) {
+        return std::nullopt;
+    }
+    text->cellHeight = cellHeight;
+    const double ascent = os2 ? os2->usWinAscent : face->ascender;
+    text->ascent = static_cast<int>(std::lround(ascent * emHeight / units));
+    return TextFace(std::move(text));
+}
+
+int TextFace::CellHeight() const { return impl_->cellHeight; }
+int TextFace::Ascent() const { return impl_->ascent; }
+
+int TextFace::Width(std::string_view text) const {
+    int width = 0;
+    for (const char c : text) {
+        const FT_UInt glyph =
+            FT_Get_Char_Index(impl_->face.get(), Cp1250CodePoint(static_cast<unsigned char>(c)));
+        if (FT_Load_Glyph(impl_->face.get(), glyph, FT_LOAD_DEFAULT) == 0) {
+            width += static_cast<int>((impl_->face->glyph->advance.x + 32) >> 6);
+        }
+    }
+    return width;
+}
+
+void TextFace::Draw(Raster& target, int x, int baseline, std::string_view text,
+                    std::uint32_t colour, PixelRect clip) const {
+    for (const char c : text) {
+        const FT_UInt glyph =
+            FT_Get_Char_Index(impl_->face.get(), Cp1250CodePoint(static_cast<unsigned char>(c)));
+        if (FT_Load_Glyph(impl_->face.get(), glyph, FT_LOAD_RENDER) != 0) continue;
+        const FT_GlyphSlot slot = impl_->face->glyph;
+        const FT_Bitmap& bitmap = slot->bitmap;
+        for (unsigned row = 0; row < bitmap.rows; ++row) {
+            for (unsigned column = 0; column < bitmap.width; ++column) {
+                const unsigned char coverage = bitmap.buffer[row * bitmap.pitch + column];
+                BlendPixel(target, x + slot->bitmap_left + static_cast<int>(column),
+                           baseline - slot->bitmap_top + static_cast<int>(row), colour, coverage,
+                           clip);
+            }
+        }
+        x += static_cast<int>((slot->advance.x + 32) >> 6);
+    }
+}
