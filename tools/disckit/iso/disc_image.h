@@ -17,6 +17,9 @@ struct DiscImageOptions {
     std::function<void(uint64_t written, uint64_t total)> progress;
 };
 
+// Whether the folder's root lacks a start.exe (in any letter case), which its image then gets.
+bool NeedsStartExe(const std::filesystem::path& discDir);
+
 // Writes the folder as an ISO 9660 image with Joliet and Rock Ridge names. Adds start.exe
 // and an autorun.inf to the root when the folder has none (the folder is not changed).
 // Returns the empty string on success, else what went wrong.
