@@ -1,3 +1,6 @@
+#include <charconv>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -45,6 +48,21 @@ std::string FolderName(const std::string& path) {
     return folder.filename().string();
 }
 
+// SOURCE_DATE_EPOCH, when set, dates the image and its files.
+std::optional<int64_t> FixedTime() {
+    const char* text = std::getenv("SOURCE_DATE_EPOCH");
+    if (!text || !*text) return std::nullopt;
+    const char* end = text + std::strlen(text);
+    int64_t seconds = 0;
+    const auto [stop, failure] = std::from_chars(text, end, seconds);
+    if (failure != std::errc() || stop != end || seconds < 0) {
+        std::cerr << "disckit iso: SOURCE_DATE_EPOCH \"" << text
+                  << "\" is not a number of seconds\n";
+        throw CLI::RuntimeError(exit_status::kProblems);
+    }
+    return seconds;
+}
+
 void ShowProgress(uint64_t written, uint64_t total, int& shownPercent) {
     if (total < kProgressFrom) return;
     const int percent = static_cast<int>(written * 100 / total);
@@ -68,6 +86,7 @@ void RunIso(const IsoOptions& options) {
     image.discDir = options.disc;
     image.output = options.output;
     image.exe = StartExeFor(options);
+    image.time = FixedTime();
     image.label =
         options.label.empty() ? LabelFromFolderName(FolderName(options.disc)) : options.label;
     int shownPercent = -1;

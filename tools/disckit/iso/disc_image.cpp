@@ -98,6 +98,9 @@ std::string WriteDiscImage(const DiscImageOptions& options) {
 
     IsoLibrary library;
     if (!library.Problem().empty()) return library.Problem();
+    // libisofs takes "now" for the volume and for every file it records.
+    time_t now = static_cast<time_t>(options.time.value_or(0));
+    iso_nowtime(&now, options.time ? 1 : 2);
 
     IsoImage* rawImage = nullptr;
     int result = iso_image_new(options.label.c_str(), &rawImage);

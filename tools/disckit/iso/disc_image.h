@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 // What goes into a disc image besides the disc folder itself.
@@ -13,6 +14,9 @@ struct DiscImageOptions {
     std::filesystem::path exe;
     // Volume label, also written into a generated autorun.inf.
     std::string label;
+    // Seconds since 1970 stamped on the image and its files instead of the time of writing,
+    // so the same folder gives the same bytes.
+    std::optional<int64_t> time;
     // Called as the image is written: bytes written so far and the image's size.
     std::function<void(uint64_t written, uint64_t total)> progress;
 };
