@@ -121,4 +121,11 @@ TEST(AutorunFile, LabelsAreCheckedAndDerivedFromFolderNames) {
     EXPECT_EQ(AutorunText(""), "[autorun]\r\nopen=start.exe\r\nicon=start.exe,0\r\n");
 }
 
+TEST_F(DiscImageTest, AFixedTimeDatesTheVolumeInsteadOfNow) {
+    DiscImageOptions options = Options();
+    options.time = 1000000000;
+    ASSERT_EQ(WriteDiscImage(options), "");
+    EXPECT_EQ(ReadVolumeCreationTime(options.output.string()), 1000000000);
+}
+
 }  // namespace

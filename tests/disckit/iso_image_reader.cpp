@@ -1,5 +1,6 @@
 #include "iso_image_reader.h"
 
+#include <ctime>
 #include <stdexcept>
 #include <vector>
 
@@ -71,4 +72,25 @@ std::string ReadVolumeLabel(const std::string& imagePath) {
     const IsoImagePtr image = Import(imagePath);
     const char* label = iso_image_get_volume_id(image.get());
     return label ? label : "";
+}
+
+int64_t ReadVolumeCreationTime(const std::string& imagePath) {
+    const IsoLibrary library;
+    if (!library.Problem().empty()) throw std::runtime_error(library.Problem());
+    const IsoImagePtr image = Import(imagePath);
+    char *creation = nullptr, *modification = nullptr, *expiration = nullptr, *effective = nullptr;
+    CheckResult(
+        iso_image_get_pvd_times(image.get(), &creation, &modification, &expiration, &effective),
+        "cannot read the volume's times");
+    // YYYYMMDDhhmmsscc, then the offset from UTC in quarters of an hour.
+    const std::string text(creation, 16);
+    auto field = [&](std::size_t at, std::size_t size) { return std::stoi(text.substr(at, size)); };
+    std::tm local{};
+    local.tm_year = field(0, 4) - 1900;
+    local.tm_mon = field(4, 2) - 1;
+    local.tm_mday = field(6, 2);
+    local.tm_hour = field(8, 2);
+    local.tm_min = field(10, 2);
+    local.tm_sec = field(12, 2);
+    return static_cast<int64_t>(timegm(&local)) - static_cast<signed char>(creation[16]) * 15 * 60;
 }

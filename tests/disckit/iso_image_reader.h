@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <string>
 
@@ -9,3 +10,6 @@ std::map<std::string, std::string> ReadJolietFiles(const std::string& imagePath)
 
 // The image's volume label.
 std::string ReadVolumeLabel(const std::string& imagePath);
+
+// When the image says its volume was created, in seconds since 1970.
+int64_t ReadVolumeCreationTime(const std::string& imagePath);

@@ -1,7 +1,10 @@
+#include <charconv>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <memory>
-#include <system_error>
+#include <optional>
 
 #include "autorun_file.h"
 #include "commands.h"
@@ -9,6 +12,7 @@
 #include "disc_image.h"
 #include "exit_status.h"
 #include "findings_output.h"
+#include "start_exe_search.h"
 
 namespace fs = std::filesystem;
 
@@ -25,12 +29,16 @@ struct IsoOptions {
     bool force = false;
 };
 
-// The 32-bit start.exe: beside disckit, else where the windows32 build puts it.
-fs::path DefaultStartExe() {
-    std::error_code error;
-    const fs::path beside = fs::canonical("/proc/self/exe", error).parent_path() / "start.exe";
-    if (!error && fs::is_regular_file(beside, error)) return beside;
-    return DISCKIT_BUILT_START_EXE;
+// The given program, else the one disckit finds when the image needs one; says which.
+fs::path StartExeFor(const IsoOptions& options) {
+    if (!options.exe.empty() || !NeedsStartExe(options.disc)) return options.exe;
+    const std::optional<FoundStartExe> found = FindStartExe(ToolFolder());
+    if (!found) {
+        std::cerr << "disckit iso: found no start.exe beside disckit, installed with it or built\n";
+        return {};
+    }
+    std::cout << "disckit iso: the image gets " << Describe(*found) << "\n";
+    return found->path;
 }
 
 // "disc" for "/media/disc/" as well as "/media/disc".
@@ -38,6 +46,21 @@ std::string FolderName(const std::string& path) {
     fs::path folder = fs::absolute(path).lexically_normal();
     if (folder.filename().empty()) folder = folder.parent_path();
     return folder.filename().string();
+}
+
+// SOURCE_DATE_EPOCH, when set, dates the image and its files.
+std::optional<int64_t> FixedTime() {
+    const char* text = std::getenv("SOURCE_DATE_EPOCH");
+    if (!text || !*text) return std::nullopt;
+    const char* end = text + std::strlen(text);
+    int64_t seconds = 0;
+    const auto [stop, failure] = std::from_chars(text, end, seconds);
+    if (failure != std::errc() || stop != end || seconds < 0) {
+        std::cerr << "disckit iso: SOURCE_DATE_EPOCH \"" << text
+                  << "\" is not a number of seconds\n";
+        throw CLI::RuntimeError(exit_status::kProblems);
+    }
+    return seconds;
 }
 
 void ShowProgress(uint64_t written, uint64_t total, int& shownPercent) {
@@ -62,7 +85,8 @@ void RunIso(const IsoOptions& options) {
     DiscImageOptions image;
     image.discDir = options.disc;
     image.output = options.output;
-    image.exe = options.exe.empty() ? DefaultStartExe() : fs::path(options.exe);
+    image.exe = StartExeFor(options);
+    image.time = FixedTime();
     image.label =
         options.label.empty() ? LabelFromFolderName(FolderName(options.disc)) : options.label;
     int shownPercent = -1;
@@ -85,8 +109,10 @@ void AddIsoCommand(CLI::App& app) {
     iso->add_option("DISC_DIR", options->disc, "the folder holding the disc's Menu folder")
         ->required();
     iso->add_option("-o,--output", options->output, "the image to write")->required();
-    iso->add_option("--exe", options->exe,
-                    "start.exe for a disc that has none (default: the 32-bit build's)");
+    iso->add_option(
+        "--exe", options->exe,
+        "start.exe for a disc that has none (default: the one beside disckit, installed "
+        "with it or built)");
     iso->add_option("--label", options->label,
                     "volume label, up to 16 letters, digits, '_', '-' or spaces "
                     "(default: from the folder's name)");

@@ -1,12 +1,17 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "commands.h"
 #include "exit_status.h"
+#include "start_exe_search.h"
 #include "starter_disc.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -15,12 +20,32 @@ struct NewOptions {
     std::vector<std::string> languages{"pl", "en"};
 };
 
+// Puts the start.exe disckit finds beside the disc's autorun.inf; says which, or that the
+// author has to.
+void AddStartExe(const fs::path& dir) {
+    const std::optional<FoundStartExe> found = FindStartExe(ToolFolder());
+    if (!found) {
+        std::cout << "Found no start.exe beside disckit, installed with it or built; put one "
+                     "beside the disc's autorun.inf.\n";
+        return;
+    }
+    std::error_code error;
+    fs::copy_file(found->path, dir / "start.exe", error);
+    if (error) {
+        std::cerr << "disckit new: cannot copy " << found->path.string() << ": " << error.message()
+                  << '\n';
+        throw CLI::RuntimeError(exit_status::kProblems);
+    }
+    std::cout << "The disc got " << Describe(*found) << ".\n";
+}
+
 }  // namespace
 
 void AddNewCommand(CLI::App& app) {
     auto options = std::make_shared<NewOptions>();
     CLI::App* command = app.add_subcommand(
-        "new", "Write a starter disc (menus, pictures, help, autorun.inf) into a new folder");
+        "new",
+        "Write a starter disc (menus, pictures, help, autorun.inf, start.exe) into a new folder");
     command->add_option("DIR", options->dir, "Folder to create; it must not hold any file")
         ->required();
     command
@@ -30,12 +55,12 @@ void AddNewCommand(CLI::App& app) {
         ->capture_default_str();
     command->callback([options] {
         try {
-            WriteStarterDisc(std::filesystem::path(options->dir), options->languages);
+            WriteStarterDisc(fs::path(options->dir), options->languages);
         } catch (const StarterDiscError& error) {
             std::cerr << "disckit new: " << error.what() << '\n';
             throw CLI::RuntimeError(exit_status::kProblems);
         }
-        std::cout << "Wrote a starter disc to " << options->dir
-                  << "; put start.exe beside its autorun.inf.\n";
+        std::cout << "Wrote a starter disc to " << options->dir << ".\n";
+        AddStartExe(options->dir);
     });
 }

@@ -83,12 +83,14 @@ std::string WriteImage(burn_source* source, const DiscImageOptions& options) {
 
 }  // namespace
 
+bool NeedsStartExe(const fs::path& discDir) { return !RootHas(discDir, "start.exe"); }
+
 std::string WriteDiscImage(const DiscImageOptions& options) {
     std::error_code error;
     if (!fs::is_directory(options.discDir, error))
         return options.discDir.string() + " is not a folder";
     if (const std::string problem = LabelProblem(options.label); !problem.empty()) return problem;
-    const bool addExe = !RootHas(options.discDir, "start.exe");
+    const bool addExe = NeedsStartExe(options.discDir);
     if (addExe && !fs::is_regular_file(options.exe, error))
         return "the folder has no start.exe and " + (options.exe.empty()
                                                          ? std::string("no program was given")
@@ -96,6 +98,9 @@ std::string WriteDiscImage(const DiscImageOptions& options) {
 
     IsoLibrary library;
     if (!library.Problem().empty()) return library.Problem();
+    // libisofs takes "now" for the volume and for every file it records.
+    time_t now = static_cast<time_t>(options.time.value_or(0));
+    iso_nowtime(&now, options.time ? 1 : 2);
 
     IsoImage* rawImage = nullptr;
     int result = iso_image_new(options.label.c_str(), &rawImage);
