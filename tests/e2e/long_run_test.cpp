@@ -227,7 +227,9 @@ TEST_F(LongRunTest, DialogsAndSwitchesLeaveNoObjectsOrMemoryBehind) {
     const bool gdiCounted = std::all_of(afterRound.begin(), afterRound.end(),
                                         [](const auto& r) { return r.gdiObjects.has_value(); });
     // Only a 32-bit process under Wine lacks the table.
-    if (sizeof(void*) == 8) EXPECT_TRUE(gdiCounted);
+    if (sizeof(void*) == 8) {
+        EXPECT_TRUE(gdiCounted);
+    }
     if (!gdiCounted) std::cout << "GDI objects are not counted: no GDI handle table to read\n";
     for (size_t i = 1; i < afterRound.size(); ++i) {
         if (gdiCounted) {
