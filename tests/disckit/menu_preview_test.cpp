@@ -13,7 +13,8 @@ namespace {
 class MenuPreviewTest : public ::testing::Test {
 protected:
     std::optional<Raster> Render(const PreviewState& state) {
-        return RenderMenu(disc_, menu_->Document(), state, *fonts_);
+        Pictures pictures(disc_);
+        return RenderMenu(menu_->Document(), state, *fonts_, pictures);
     }
 
     Raster Picture(const char* name) { return *DecodePicture(*disc_.Read(disc_.Resolve(name))); }

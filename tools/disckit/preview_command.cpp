@@ -29,9 +29,6 @@ struct PreviewOptions {
     std::string output;
     std::string language;
     PreviewState state;
-    int page = 1;
-    int application = 0;
-    int hover = 0;
     bool sheet = false;
 };
 
@@ -81,7 +78,7 @@ void Write(const Raster& picture, const std::string& output) {
 // Every screen of the language: each menu's every page, in the state selecting the menu
 // leaves it, then the closing picture when the menu shows one.
 void AddLanguageTiles(const DiscFiles& disc, const std::string& language, const PreviewFonts& fonts,
-                      std::vector<SheetTile>& tiles) {
+                      Pictures& pictures, std::vector<SheetTile>& tiles) {
     const std::optional<ConfigSource> menu = LoadMenu(disc, language);
     if (!menu) return;
     ExpectDrawableWindow(menu->Document());
@@ -94,14 +91,13 @@ void AddLanguageTiles(const DiscFiles& disc, const std::string& language, const 
             PreviewState state;
             state.menu = name;
             state.page = page;
-            std::optional<Raster> picture = RenderMenu(disc, menu->Document(), state, fonts);
+            std::optional<Raster> picture = RenderMenu(menu->Document(), state, fonts, pictures);
             if (!picture) break;
             tiles.push_back({language + " - " + (name.empty() ? "no menu" : name) + " - page " +
                                  std::to_string(page),
                              std::move(*picture)});
         }
     }
-    Pictures pictures(disc);
     if (ReadStartOptions(menu->Document()).outro) {
         if (const Raster* outro = pictures.Get("Menu\\outro.jpg")) {
             tiles.push_back({language + " - closing picture", *outro});
@@ -136,18 +132,18 @@ void RunPreview(PreviewOptions& options) {
                 RenderLanguageDialog(languageFile, pictures, fonts->caption)) {
             tiles.push_back({"language dialog", std::move(*dialog)});
         }
-        for (const std::string& name : names) AddLanguageTiles(disc, name, *fonts, tiles);
+        for (const std::string& name : names) {
+            AddLanguageTiles(disc, name, *fonts, pictures, tiles);
+        }
         if (tiles.empty()) Fail("no screen to draw", exit_status::kProblems);
         Write(ComposeSheet(tiles, fonts->caption), options.output);
     } else {
         const std::optional<ConfigSource> menu = LoadMenu(disc, names.front());
         if (!menu) Fail("no Menu/" + names.front() + ".dat or .bin", exit_status::kUnreadable);
         ExpectDrawableWindow(menu->Document());
-        options.state.page = options.page;
-        if (options.application > 0) options.state.application = options.application;
-        if (options.hover > 0) options.state.hover = options.hover;
+        Pictures pictures(disc);
         const std::optional<Raster> picture =
-            RenderMenu(disc, menu->Document(), options.state, *fonts);
+            RenderMenu(menu->Document(), options.state, *fonts, pictures);
         if (!picture) Fail("no such menu, page or application", exit_status::kProblems);
         Write(*picture, options.output);
     }
@@ -166,13 +162,13 @@ void AddPreviewCommand(CLI::App& app) {
     preview->add_option("--language", options->language,
                         "the language (default: the first of the language list)");
     preview->add_option("--menu", options->state.menu, "the menu selected (default: the first)");
-    preview->add_option("--page", options->page, "the page of the menu, from 1")
+    preview->add_option("--page", options->state.page, "the page of the menu, from 1")
         ->check(CLI::PositiveNumber);
     preview
-        ->add_option("--application", options->application,
+        ->add_option("--application", options->state.application,
                      "the application selected, from 1 within the menu")
         ->check(CLI::PositiveNumber);
-    preview->add_option("--hover", options->hover, "the control id drawn in its hover frame");
+    preview->add_option("--hover", options->state.hover, "the control id drawn in its hover frame");
     preview->add_flag("--sheet", options->sheet,
                       "draw every screen of the disc into one contact sheet instead");
     preview->callback([options] { RunPreview(*options); });

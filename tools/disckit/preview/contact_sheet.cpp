@@ -1,6 +1,7 @@
 #include "contact_sheet.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -10,27 +11,28 @@ constexpr int kLabelHeight = 22;
 constexpr std::uint32_t kSheetColour = 0xEEEEEE;
 constexpr std::uint32_t kLabelColour = 0x000000;
 
-// Each pixel the mean of the two by two it stands for.
+// The mean colour of the two by two pixels from (x, y), those inside the picture.
+std::uint32_t MeanOfFour(const Raster& picture, int x, int y) {
+    int sums[3] = {};
+    int count = 0;
+    for (const auto& [dx, dy] : {std::pair{0, 0}, {1, 0}, {0, 1}, {1, 1}}) {
+        if (!picture.Contains(x + dx, y + dy)) continue;
+        const std::uint32_t pixel = picture.At(x + dx, y + dy);
+        for (int channel = 0; channel < 3; ++channel)
+            sums[channel] += (pixel >> (8 * channel)) & 255;
+        ++count;
+    }
+    std::uint32_t mean = 0;
+    for (int channel = 0; channel < 3; ++channel) {
+        mean |= static_cast<std::uint32_t>(count ? sums[channel] / count : 0) << (8 * channel);
+    }
+    return mean;
+}
+
 Raster HalfSize(const Raster& picture) {
     Raster half(std::max(picture.width / 2, 1), std::max(picture.height / 2, 1), 0);
     for (int y = 0; y < half.height; ++y) {
-        for (int x = 0; x < half.width; ++x) {
-            std::uint32_t mean = 0;
-            for (int shift = 0; shift <= 16; shift += 8) {
-                int sum = 0;
-                int count = 0;
-                for (int dy = 0; dy < 2; ++dy) {
-                    for (int dx = 0; dx < 2; ++dx) {
-                        if (!picture.Contains(2 * x + dx, 2 * y + dy)) continue;
-                        sum +=
-                            static_cast<int>((picture.At(2 * x + dx, 2 * y + dy) >> shift) & 255);
-                        ++count;
-                    }
-                }
-                mean |= static_cast<std::uint32_t>(count ? sum / count : 0) << shift;
-            }
-            half.At(x, y) = mean;
-        }
+        for (int x = 0; x < half.width; ++x) half.At(x, y) = MeanOfFour(picture, 2 * x, 2 * y);
     }
     return half;
 }

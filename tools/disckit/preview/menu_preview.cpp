@@ -49,7 +49,7 @@ void DrawScreen(Raster& target, const ControlSpec& control, const Application* a
 // Runs the menu's own navigation from its start to the state asked for.
 bool Navigate(MenuNavigator& navigator, const PreviewView& view, const std::vector<Menu>& menus,
               const PreviewState& state) {
-    if (menus.empty()) return state.menu.empty() && state.page == 1;
+    if (menus.empty()) return state.menu.empty() && state.page == 1 && !state.application;
     navigator.OnCommand(static_cast<uint32_t>(menus.front().id));
     if (!state.menu.empty()) {
         const Menu* named = nullptr;
@@ -76,8 +76,8 @@ bool Navigate(MenuNavigator& navigator, const PreviewView& view, const std::vect
 
 }  // namespace
 
-std::optional<Raster> RenderMenu(const DiscFiles& disc, const ConfigDocument& document,
-                                 const PreviewState& state, const PreviewFonts& fonts) {
+std::optional<Raster> RenderMenu(const ConfigDocument& document, const PreviewState& state,
+                                 const PreviewFonts& fonts, Pictures& pictures) {
     const MainWindowSettings settings = ReadMainWindowSettings(document, nullptr);
     const MenuModel model = BuildMenuModel(document);
     PreviewView view(model.controls);
@@ -85,7 +85,6 @@ std::optional<Raster> RenderMenu(const DiscFiles& disc, const ConfigDocument& do
     if (!Navigate(navigator, view, model.menus, state)) return std::nullopt;
 
     Raster window(settings.width, settings.height, kWhite);
-    Pictures pictures(disc);
     if (const Raster* background = pictures.Get("Menu\\menumain.jpg")) {
         CopyPixels(window, 0, 0, *background, 0, 0, window.width, window.height);
     }

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "config/config_document.h"
-#include "disc_files.h"
+#include "picture_cache.h"
 #include "raster.h"
 #include "text_face.h"
 
@@ -26,5 +26,5 @@ struct PreviewFonts {
 
 // The main window's client area as start.exe composes and paints it in that state. Returns
 // nothing when the menu or page named does not exist.
-std::optional<Raster> RenderMenu(const DiscFiles& disc, const ConfigDocument& document,
-                                 const PreviewState& state, const PreviewFonts& fonts);
+std::optional<Raster> RenderMenu(const ConfigDocument& document, const PreviewState& state,
+                                 const PreviewFonts& fonts, Pictures& pictures);
