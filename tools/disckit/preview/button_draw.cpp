@@ -3,9 +3,9 @@
 #include "controls/button_look.h"
 #include "text_layout.h"
 
-void DrawImageButton(Raster& target, PixelRect area, const std::string& image,
-                     const std::string& caption, bool enabled, bool hover, Pictures& pictures,
-                     const TextFace& face) {
+PixelRect DrawImageButton(Raster& target, PixelRect area, const std::string& image,
+                          const std::string& caption, bool enabled, bool hover, Pictures& pictures,
+                          const TextFace& face) {
     if (const Raster* strip = pictures.Get(image)) {
         const int sourceX = FrameSourceX(area.width, enabled, ButtonState{hover, false});
         const FramePart part =
@@ -14,5 +14,5 @@ void DrawImageButton(Raster& target, PixelRect area, const std::string& image,
             CopyPixels(target, area.x, area.y, *strip, sourceX, 0, part.width, part.height);
         }
     }
-    DrawCentredLine(target, face, area, caption, kTextColour);
+    return DrawCentredLine(target, face, area, caption, kTextColour);
 }

@@ -77,7 +77,8 @@ bool Navigate(MenuNavigator& navigator, const PreviewView& view, const std::vect
 }  // namespace
 
 std::optional<Raster> RenderMenu(const ConfigDocument& document, const PreviewState& state,
-                                 const PreviewFonts& fonts, Pictures& pictures) {
+                                 const PreviewFonts& fonts, Pictures& pictures,
+                                 std::vector<PixelRect>* texts) {
     const MainWindowSettings settings = ReadMainWindowSettings(document, nullptr);
     const MenuModel model = BuildMenuModel(document);
     PreviewView view(model.controls);
@@ -96,6 +97,9 @@ std::optional<Raster> RenderMenu(const ConfigDocument& document, const PreviewSt
     }
 
     const Application* application = view.ShownApplication();
+    const auto drawn = [texts](PixelRect box) {
+        if (texts && box.width > 0 && box.height > 0) texts->push_back(box);
+    };
     std::set<int> seen;
     for (const ControlSpec& control : model.controls) {
         // Navigation reaches only the first control of an id, as GetDlgItem does.
@@ -106,20 +110,21 @@ std::optional<Raster> RenderMenu(const ConfigDocument& document, const PreviewSt
         switch (control.kind) {
             case ControlSpec::Kind::Button:
                 if (shown) {
-                    DrawImageButton(window, Area(control.rect), control.image, control.caption,
-                                    enabled, state.hover == control.id, pictures, fonts.caption);
+                    drawn(DrawImageButton(window, area, control.image, control.caption, enabled,
+                                          state.hover == control.id, pictures, fonts.caption));
                 }
                 break;
             case ControlSpec::Kind::TitleField:
                 FillPixels(window, area, model.titleBrush.value_or(kButtonFace), area);
-                DrawCentredLine(window, fonts.title, area,
-                                application ? application->title : kFieldPlaceholder, kTextColour);
+                drawn(DrawCentredLine(window, fonts.title, area,
+                                      application ? application->title : kFieldPlaceholder,
+                                      kTextColour));
                 break;
             case ControlSpec::Kind::DescriptionField:
                 FillPixels(window, area, model.descriptionBrush.value_or(kButtonFace), area);
-                DrawWrapped(window, fonts.description, area,
-                            application ? application->description : kFieldPlaceholder,
-                            kTextColour);
+                drawn(DrawWrapped(window, fonts.description, area,
+                                  application ? application->description : kFieldPlaceholder,
+                                  kTextColour));
                 break;
             case ControlSpec::Kind::ScreenField:
                 DrawScreen(window, control, application, pictures);

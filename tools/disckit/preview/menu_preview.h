@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "config/config_document.h"
 #include "picture_cache.h"
@@ -24,7 +25,9 @@ struct PreviewFonts {
     TextFace description;
 };
 
-// The main window's client area as start.exe composes and paints it in that state. Returns
-// nothing when the menu or page named does not exist.
+// The main window's client area as start.exe composes and paints it in that state, and where
+// its texts went (the boxes of their lines), if asked. Returns nothing when the menu or page
+// named does not exist.
 std::optional<Raster> RenderMenu(const ConfigDocument& document, const PreviewState& state,
-                                 const PreviewFonts& fonts, Pictures& pictures);
+                                 const PreviewFonts& fonts, Pictures& pictures,
+                                 std::vector<PixelRect>* texts = nullptr);

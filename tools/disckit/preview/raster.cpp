@@ -32,6 +32,12 @@ int Channel(std::uint32_t colour, int shift) { return static_cast<int>((colour >
 
 }  // namespace
 
+PixelRect Intersection(PixelRect a, PixelRect b) {
+    const Span columns = Within(a.x, a.width, b.x, static_cast<long long>(b.x) + b.width);
+    const Span rows = Within(a.y, a.height, b.y, static_cast<long long>(b.y) + b.height);
+    return {columns.begin, rows.begin, columns.end - columns.begin, rows.end - rows.begin};
+}
+
 void CopyPixels(Raster& target, int dx, int dy, const Raster& source, int sx, int sy, int width,
                 int height) {
     // Target columns whose source column also exists, likewise rows; 64 bits, as the

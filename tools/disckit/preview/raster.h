@@ -25,6 +25,9 @@ struct PixelRect {
     int height = 0;
 };
 
+// The part of both rectangles; empty (no width or height) when they do not meet.
+PixelRect Intersection(PixelRect a, PixelRect b);
+
 // Copies width x height pixels from (sx, sy) of the source to (dx, dy), as BitBlt does: what
 // lies outside either picture is left out.
 void CopyPixels(Raster& target, int dx, int dy, const Raster& source, int sx, int sy, int width,

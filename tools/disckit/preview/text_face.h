@@ -7,8 +7,8 @@
 #include "raster.h"
 
 // A font as the menu asks GDI for one: a face name, or none for the system's GUI font, the
-// weight, the cell height (a positive CreateFont height) and the average character width in
-// pixels (0 keeps the face's proportions).
+// weight, the height as CreateFont takes it (positive: the cell's, negative: the em's) and the
+// average character width in pixels (0 keeps the face's proportions).
 struct FontRequest {
     const char* face = nullptr;
     bool bold = false;

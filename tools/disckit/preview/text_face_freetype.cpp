@@ -50,7 +50,7 @@ std::optional<TextFace> TextFace::Open(const FontRequest& request) {
     const int cellHeight = request.cellHeight;
     const int averageWidth = request.averageWidth;
     const std::optional<fs::path> file = FontFile(request.bold);
-    if (cellHeight <= 0 || !file) return std::nullopt;
+    if (cellHeight == 0 || !file) return std::nullopt;
     auto text = std::make_unique<Impl>();
     FT_Library library = nullptr;
     if (FT_Init_FreeType(&library) != 0) return std::nullopt;
@@ -63,7 +63,8 @@ std::optional<TextFace> TextFace::Open(const FontRequest& request) {
     const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
     const double units = face->units_per_EM;
     const double cell = os2 ? os2->usWinAscent + os2->usWinDescent : face->height;
-    const double emHeight = cellHeight * units / cell;
+    // A negative height is the em's, as CreateFont takes it.
+    const double emHeight = cellHeight > 0 ? cellHeight * units / cell : -cellHeight;
     double emWidth = emHeight;
     if (averageWidth > 0 && os2 && os2->xAvgCharWidth > 0) {
         emWidth = averageWidth * units / os2->xAvgCharWidth;
@@ -72,7 +73,8 @@ std::optional<TextFace> TextFace::Open(const FontRequest& request) {
                          static_cast<FT_F26Dot6>(std::lround(emHeight * 64)), 72, 72) != 0) {
         return std::nullopt;
     }
-    text->cellHeight = cellHeight;
+    text->cellHeight =
+        cellHeight > 0 ? cellHeight : static_cast<int>(std::lround(cell * emHeight / units));
     const double ascent = os2 ? os2->usWinAscent : face->ascender;
     text->ascent = static_cast<int>(std::lround(ascent * emHeight / units));
     return TextFace(std::move(text));

@@ -16,16 +16,18 @@ std::string WithoutPrefixes(std::string_view text) {
     return shown;
 }
 
-void DrawCentredLine(Raster& target, const TextFace& face, PixelRect area, std::string_view text,
-                     std::uint32_t colour) {
+PixelRect DrawCentredLine(Raster& target, const TextFace& face, PixelRect area,
+                          std::string_view text, std::uint32_t colour) {
     const std::string shown = WithoutPrefixes(text);
+    const int width = face.Width(shown);
     // 64 bits: the description's sizes may reach the ends of int.
-    const long long x = area.x + (static_cast<long long>(area.width) - face.Width(shown)) / 2;
-    const long long top = area.y + (static_cast<long long>(area.height) - face.CellHeight()) / 2;
-    face.Draw(
-        target, static_cast<int>(std::clamp<long long>(x, INT_MIN / 2, INT_MAX / 2)),
-        static_cast<int>(std::clamp<long long>(top + face.Ascent(), INT_MIN / 2, INT_MAX / 2)),
-        shown, colour, area);
+    const int x = static_cast<int>(std::clamp<long long>(
+        area.x + (static_cast<long long>(area.width) - width) / 2, INT_MIN / 2, INT_MAX / 2));
+    const int top = static_cast<int>(std::clamp<long long>(
+        area.y + (static_cast<long long>(area.height) - face.CellHeight()) / 2, INT_MIN / 2,
+        INT_MAX / 2));
+    face.Draw(target, x, top + face.Ascent(), shown, colour, area);
+    return Intersection({x, top, width, face.CellHeight()}, area);
 }
 
 namespace {
@@ -64,12 +66,19 @@ std::vector<std::string> WrappedLines(const TextFace& face, std::string_view tex
 
 }  // namespace
 
-void DrawWrapped(Raster& target, const TextFace& face, PixelRect area, std::string_view text,
-                 std::uint32_t colour) {
+PixelRect DrawWrapped(Raster& target, const TextFace& face, PixelRect area, std::string_view text,
+                      std::uint32_t colour) {
     const size_t visible = static_cast<size_t>(std::max(area.height, 0) / face.CellHeight() + 1);
     int top = area.y;
-    for (const std::string& line : WrappedLines(face, WithoutPrefixes(text), area.width, visible)) {
+    int widest = 0;
+    const std::vector<std::string> lines =
+        WrappedLines(face, WithoutPrefixes(text), area.width, visible);
+    for (const std::string& line : lines) {
         face.Draw(target, area.x, top + face.Ascent(), line, colour, area);
+        widest = std::max(widest, face.Width(line));
         top += face.CellHeight();
     }
+    const long long height = static_cast<long long>(lines.size()) * face.CellHeight();
+    return Intersection(
+        {area.x, area.y, widest, static_cast<int>(std::min<long long>(height, INT_MAX))}, area);
 }
