@@ -2,6 +2,7 @@
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_GASP_H
 #include FT_TRUETYPE_TABLES_H
 
 #include <cmath>
@@ -22,6 +23,10 @@ struct TextFace::Impl {
     std::unique_ptr<FT_FaceRec_, Release> face;
     int cellHeight = 0;
     int ascent = 0;
+    // The face's own table says at which sizes its glyphs are drawn without grey levels.
+    bool mono = false;
+
+    FT_Int32 LoadFlags() const { return mono ? FT_LOAD_TARGET_MONO : FT_LOAD_DEFAULT; }
 };
 
 namespace {
@@ -75,6 +80,8 @@ std::optional<TextFace> TextFace::Open(const FontRequest& request) {
     }
     text->cellHeight =
         cellHeight > 0 ? cellHeight : static_cast<int>(std::lround(cell * emHeight / units));
+    const FT_Int gasp = FT_Get_Gasp(face, static_cast<FT_UInt>(std::lround(emHeight)));
+    text->mono = gasp != FT_GASP_NO_TABLE && !(gasp & FT_GASP_DO_GRAY);
     const double ascent = os2 ? os2->usWinAscent : face->ascender;
     text->ascent = static_cast<int>(std::lround(ascent * emHeight / units));
     return TextFace(std::move(text));
@@ -88,7 +95,7 @@ int TextFace::Width(std::string_view text) const {
     for (const char c : text) {
         const FT_UInt glyph =
             FT_Get_Char_Index(impl_->face.get(), Cp1250CodePoint(static_cast<unsigned char>(c)));
-        if (FT_Load_Glyph(impl_->face.get(), glyph, FT_LOAD_DEFAULT) == 0) {
+        if (FT_Load_Glyph(impl_->face.get(), glyph, impl_->LoadFlags()) == 0) {
             width += static_cast<int>((impl_->face->glyph->advance.x + 32) >> 6);
         }
     }
@@ -100,12 +107,17 @@ void TextFace::Draw(Raster& target, int x, int baseline, std::string_view text,
     for (const char c : text) {
         const FT_UInt glyph =
             FT_Get_Char_Index(impl_->face.get(), Cp1250CodePoint(static_cast<unsigned char>(c)));
-        if (FT_Load_Glyph(impl_->face.get(), glyph, FT_LOAD_RENDER) != 0) continue;
+        if (FT_Load_Glyph(impl_->face.get(), glyph, impl_->LoadFlags() | FT_LOAD_RENDER) != 0) {
+            continue;
+        }
         const FT_GlyphSlot slot = impl_->face->glyph;
         const FT_Bitmap& bitmap = slot->bitmap;
         for (unsigned row = 0; row < bitmap.rows; ++row) {
             for (unsigned column = 0; column < bitmap.width; ++column) {
-                const unsigned char coverage = bitmap.buffer[row * bitmap.pitch + column];
+                const unsigned char* line = bitmap.buffer + row * bitmap.pitch;
+                const int coverage = bitmap.pixel_mode == FT_PIXEL_MODE_MONO
+                                         ? (line[column / 8] >> (7 - column % 8) & 1) * 255
+                                         : line[column];
                 BlendPixel(target, x + slot->bitmap_left + static_cast<int>(column),
                            baseline - slot->bitmap_top + static_cast<int>(row), colour, coverage,
                            clip);
