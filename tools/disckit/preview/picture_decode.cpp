@@ -3,10 +3,12 @@
 #include <limits>
 #include <memory>
 
+#include "jpeg_decode.h"
 #include "stb_image.h"
 
 std::optional<Raster> DecodePicture(std::string_view bytes) {
     if (bytes.size() > static_cast<size_t>(std::numeric_limits<int>::max())) return std::nullopt;
+    if (std::optional<Raster> jpeg = DecodeJpegAsWine(bytes)) return jpeg;
     int width = 0;
     int height = 0;
     int channels = 0;

@@ -1,6 +1,7 @@
 #include "raster.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "stb_image_write.h"
 
@@ -74,6 +75,41 @@ void BlendPixel(Raster& target, int x, int y, std::uint32_t colour, int coverage
             (Channel(colour, shift) * coverage + Channel(pixel, shift) * (255 - coverage) + 127) /
             255;
         blended |= static_cast<std::uint32_t>(mixed) << shift;
+    }
+    pixel = blended;
+}
+
+namespace {
+
+int Ramp(int level) {
+    return level <= 0
+               ? 0
+               : std::min(255, static_cast<int>(std::lround(77.05 * std::pow(level, 0.4315))));
+}
+
+// Between the ground and the text's component: the level's range runs from the ramp's value
+// scaled by the text (on black) to its mirror pulled towards white (on white).
+int GlyphComponent(int ground, int text, int level) {
+    if (ground == text) return ground;
+    if (ground > text) {
+        const int most = Ramp(16 - level) + (255 - Ramp(16 - level)) * text / 255;
+        return text + (ground - text) * (most - text) / (255 - text);
+    }
+    const int least = Ramp(level) * text / 255;
+    return text - (text - ground) * (text - least) / text;
+}
+
+}  // namespace
+
+void BlendGlyphLevel(Raster& target, int x, int y, std::uint32_t colour, int level,
+                     PixelRect clip) {
+    if (level <= 0 || !target.Contains(x, y) || !InClip(x, y, clip)) return;
+    std::uint32_t& pixel = target.At(x, y);
+    std::uint32_t blended = 0;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        blended |= static_cast<std::uint32_t>(
+                       GlyphComponent(Channel(pixel, shift), Channel(colour, shift), level))
+                   << shift;
     }
     pixel = blended;
 }

@@ -39,4 +39,9 @@ void FillPixels(Raster& target, PixelRect area, std::uint32_t colour, PixelRect 
 // Blends the colour in by coverage (0 to 255) at one pixel, inside the clip only.
 void BlendPixel(Raster& target, int x, int y, std::uint32_t colour, int coverage, PixelRect clip);
 
+// Blends one of GDI's 17 grey levels of a glyph (0 to 16) in at one pixel, inside the clip
+// only, as GDI does: not linearly, but along a ramp of intensities (about 77 x level^0.4315),
+// so that the edges of dark text on a light ground come out lighter.
+void BlendGlyphLevel(Raster& target, int x, int y, std::uint32_t colour, int level, PixelRect clip);
+
 bool WritePng(const Raster& raster, const std::filesystem::path& path);

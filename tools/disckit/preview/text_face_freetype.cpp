@@ -74,10 +74,13 @@ std::optional<TextFace> TextFace::Open(const FontRequest& request) {
     if (averageWidth > 0 && os2 && os2->xAvgCharWidth > 0) {
         emWidth = averageWidth * units / os2->xAvgCharWidth;
     }
-    if (FT_Set_Char_Size(face, static_cast<FT_F26Dot6>(std::lround(emWidth * 64)),
-                         static_cast<FT_F26Dot6>(std::lround(emHeight * 64)), 72, 72) != 0) {
-        return std::nullopt;
-    }
+    // As GDI does, glyphs are hinted at the face's own proportions and then narrowed to the
+    // width asked for.
+    const auto em = static_cast<FT_F26Dot6>(std::lround(emHeight * 64));
+    if (FT_Set_Char_Size(face, em, em, 72, 72) != 0) return std::nullopt;
+    FT_Matrix narrow{static_cast<FT_Fixed>(std::lround(emWidth / emHeight * 0x10000)), 0, 0,
+                     0x10000};
+    FT_Set_Transform(face, &narrow, nullptr);
     text->cellHeight =
         cellHeight > 0 ? cellHeight : static_cast<int>(std::lround(cell * emHeight / units));
     const FT_Int gasp = FT_Get_Gasp(face, static_cast<FT_UInt>(std::lround(emHeight)));
@@ -115,12 +118,13 @@ void TextFace::Draw(Raster& target, int x, int baseline, std::string_view text,
         for (unsigned row = 0; row < bitmap.rows; ++row) {
             for (unsigned column = 0; column < bitmap.width; ++column) {
                 const unsigned char* line = bitmap.buffer + row * bitmap.pitch;
-                const int coverage = bitmap.pixel_mode == FT_PIXEL_MODE_MONO
-                                         ? (line[column / 8] >> (7 - column % 8) & 1) * 255
-                                         : line[column];
-                BlendPixel(target, x + slot->bitmap_left + static_cast<int>(column),
-                           baseline - slot->bitmap_top + static_cast<int>(row), colour, coverage,
-                           clip);
+                // GDI's 17 levels of grey, or all or nothing.
+                const int level = bitmap.pixel_mode == FT_PIXEL_MODE_MONO
+                                      ? (line[column / 8] >> (7 - column % 8) & 1) * 16
+                                      : (line[column] * 16 + 128) / 256;
+                BlendGlyphLevel(target, x + slot->bitmap_left + static_cast<int>(column),
+                                baseline - slot->bitmap_top + static_cast<int>(row), colour, level,
+                                clip);
             }
         }
         x += static_cast<int>((slot->advance.x + 32) >> 6);
