@@ -23,10 +23,15 @@ struct TextFace::Impl {
     std::unique_ptr<FT_FaceRec_, Release> face;
     int cellHeight = 0;
     int ascent = 0;
+    FT_Fixed narrowing = 0x10000;  // 16.16
     // The face's own table says at which sizes its glyphs are drawn without grey levels.
     bool mono = false;
 
     FT_Int32 LoadFlags() const { return mono ? FT_LOAD_TARGET_MONO : FT_LOAD_DEFAULT; }
+    // A glyph's advance as GDI takes it: the hinted one narrowed, up to whole pixels.
+    int Advance() const {
+        return static_cast<int>((FT_MulFix(face->glyph->metrics.horiAdvance, narrowing) + 63) >> 6);
+    }
 };
 
 namespace {
@@ -63,30 +68,34 @@ std::optional<TextFace> TextFace::Open(const FontRequest& request) {
     FT_Face face = nullptr;
     if (FT_New_Face(library, file->string().c_str(), 0, &face) != 0) return std::nullopt;
     text->face.reset(face);
-    // GDI's cell height is the Windows ascent plus descent; its width scales the average
-    // character width of the OS/2 table.
+    // GDI sizes a face by whole pixels per em: as many as give a cell (the Windows ascent
+    // plus descent, each rounded) no taller than asked, or the em asked for outright.
     const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    if (!os2 || os2->usWinAscent + os2->usWinDescent == 0) return std::nullopt;
     const double units = face->units_per_EM;
-    const double cell = os2 ? os2->usWinAscent + os2->usWinDescent : face->height;
-    // A negative height is the em's, as CreateFont takes it.
-    const double emHeight = cellHeight > 0 ? cellHeight * units / cell : -cellHeight;
-    double emWidth = emHeight;
-    if (averageWidth > 0 && os2 && os2->xAvgCharWidth > 0) {
-        emWidth = averageWidth * units / os2->xAvgCharWidth;
+    const auto scaled = [&](double value, int ppem) {
+        return static_cast<int>(std::lround(value * ppem / units));
+    };
+    const auto cell = [&](int ppem) {
+        return scaled(os2->usWinAscent, ppem) + scaled(os2->usWinDescent, ppem);
+    };
+    int ppem = cellHeight < 0 ? -cellHeight
+                              : static_cast<int>(std::lround(
+                                    cellHeight * units / (os2->usWinAscent + os2->usWinDescent)));
+    while (cellHeight > 0 && ppem > 1 && cell(ppem) > cellHeight) --ppem;
+    if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(ppem)) != 0) return std::nullopt;
+    text->cellHeight = cell(ppem);
+    text->ascent = scaled(os2->usWinAscent, ppem);
+    // A width asked for narrows the glyphs after hinting, by its ratio to the face's own
+    // average width at that size.
+    const int average = scaled(os2->xAvgCharWidth, ppem);
+    if (averageWidth > 0 && average > 0) {
+        text->narrowing = static_cast<FT_Fixed>(std::lround(65536.0 * averageWidth / average));
+        FT_Matrix narrow{text->narrowing, 0, 0, 0x10000};
+        FT_Set_Transform(face, &narrow, nullptr);
     }
-    // As GDI does, glyphs are hinted at the face's own proportions and then narrowed to the
-    // width asked for.
-    const auto em = static_cast<FT_F26Dot6>(std::lround(emHeight * 64));
-    if (FT_Set_Char_Size(face, em, em, 72, 72) != 0) return std::nullopt;
-    FT_Matrix narrow{static_cast<FT_Fixed>(std::lround(emWidth / emHeight * 0x10000)), 0, 0,
-                     0x10000};
-    FT_Set_Transform(face, &narrow, nullptr);
-    text->cellHeight =
-        cellHeight > 0 ? cellHeight : static_cast<int>(std::lround(cell * emHeight / units));
-    const FT_Int gasp = FT_Get_Gasp(face, static_cast<FT_UInt>(std::lround(emHeight)));
+    const FT_Int gasp = FT_Get_Gasp(face, static_cast<FT_UInt>(ppem));
     text->mono = gasp != FT_GASP_NO_TABLE && !(gasp & FT_GASP_DO_GRAY);
-    const double ascent = os2 ? os2->usWinAscent : face->ascender;
-    text->ascent = static_cast<int>(std::lround(ascent * emHeight / units));
     return TextFace(std::move(text));
 }
 
@@ -99,7 +108,7 @@ int TextFace::Width(std::string_view text) const {
         const FT_UInt glyph =
             FT_Get_Char_Index(impl_->face.get(), Cp1250CodePoint(static_cast<unsigned char>(c)));
         if (FT_Load_Glyph(impl_->face.get(), glyph, impl_->LoadFlags()) == 0) {
-            width += static_cast<int>((impl_->face->glyph->advance.x + 32) >> 6);
+            width += impl_->Advance();
         }
     }
     return width;
@@ -121,12 +130,12 @@ void TextFace::Draw(Raster& target, int x, int baseline, std::string_view text,
                 // GDI's 17 levels of grey, or all or nothing.
                 const int level = bitmap.pixel_mode == FT_PIXEL_MODE_MONO
                                       ? (line[column / 8] >> (7 - column % 8) & 1) * 16
-                                      : (line[column] * 16 + 128) / 256;
+                                      : line[column] * 17 / 256;
                 BlendGlyphLevel(target, x + slot->bitmap_left + static_cast<int>(column),
                                 baseline - slot->bitmap_top + static_cast<int>(row), colour, level,
                                 clip);
             }
         }
-        x += static_cast<int>((slot->advance.x + 32) >> 6);
+        x += impl_->Advance();
     }
 }
