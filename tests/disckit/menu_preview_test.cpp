@@ -60,6 +60,24 @@ TEST_F(MenuPreviewTest, RefusesStatesTheMenuCannotReach) {
     }
 }
 
+// A JPEG cut short or broken after its start is decoded as far as it goes or refused, and a
+// whole one has its size.
+TEST_F(MenuPreviewTest, DecodesBrokenJpegsSafely) {
+    const std::string whole = *disc_.Read(disc_.Resolve("Menu\\menumain.jpg"));
+    const std::optional<Raster> picture = DecodePicture(whole);
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->width, 800);
+    EXPECT_EQ(picture->height, 600);
+    for (const std::string& bytes :
+         {whole.substr(0, 2), whole.substr(0, 700), whole.substr(0, whole.size() / 2),
+          whole.substr(0, 2) + std::string(5000, '\xFF'), whole.substr(0, 400) + "junk"}) {
+        const std::optional<Raster> cut = DecodePicture(bytes);
+        if (cut) {
+            EXPECT_EQ(cut->pixels.size(), static_cast<size_t>(cut->width) * cut->height);
+        }
+    }
+}
+
 TEST(TextLayoutTest, DrawsTextWithoutItsPrefixMarks) {
     for (const auto& [text, shown] : {std::pair{"A&B", "AB"}, {"a&&b", "a&b"}, {"end&", "end"}}) {
         EXPECT_EQ(WithoutPrefixes(text), shown);
