@@ -116,10 +116,19 @@ std::vector<unsigned char> Samples(const Plane& plane, int width, int height) {
         for (int bx = 0; bx < plane.blocksWide; ++bx) {
             const int* block =
                 plane.coefficients.data() + (static_cast<size_t>(by) * plane.blocksWide + bx) * 64;
-            for (int v = 0; v < 8; ++v) {
+            // Most coefficients are zero: the sums stop at the last row and column that is not.
+            int rowsUsed = 0;
+            int columnsUsed = 0;
+            for (int k = 0; k < 64; ++k) {
+                if (block[k] != 0) {
+                    rowsUsed = std::max(rowsUsed, k / 8 + 1);
+                    columnsUsed = std::max(columnsUsed, k % 8 + 1);
+                }
+            }
+            for (int v = 0; v < rowsUsed; ++v) {
                 for (int x = 0; x < outX; ++x) {
                     double sum = 0;
-                    for (int u = 0; u < 8; ++u) sum += across[x][u] * block[v * 8 + u];
+                    for (int u = 0; u < columnsUsed; ++u) sum += across[x][u] * block[v * 8 + u];
                     rows[static_cast<size_t>(v) * outX + x] = sum;
                 }
             }
@@ -129,11 +138,14 @@ std::vector<unsigned char> Samples(const Plane& plane, int width, int height) {
                 for (int x = 0; x < outX; ++x) {
                     const int px = bx * outX + x;
                     if (px >= width) break;
-                    double sum = 0;
-                    for (int v = 0; v < 8; ++v)
+                    double sum = 128.5;
+                    for (int v = 0; v < rowsUsed; ++v) {
                         sum += down[y][v] * rows[static_cast<size_t>(v) * outX + x];
+                    }
                     samples[static_cast<size_t>(py) * width + px] =
-                        static_cast<unsigned char>(std::clamp(std::lround(sum + 128), 0L, 255L));
+                        static_cast<unsigned char>(sum <= 0     ? 0
+                                                   : sum >= 255 ? 255
+                                                                : sum);
                 }
             }
         }
