@@ -37,8 +37,8 @@ struct ErrorManager {
 
 void Silent(j_common_ptr) {}
 
-// Larger than any window; such a picture would only exhaust memory.
-constexpr long long kMostPixels = 1LL << 26;
+// 4096 x 4096: more than any menu shows. Larger pictures are left to stb_image.
+constexpr long long kMostPixels = 1LL << 24;
 
 // libjpeg reports errors by a long jump back here: no object with a destructor may live in
 // this frame, so everything read goes to the caller's.
@@ -69,6 +69,10 @@ bool ReadCoefficients(std::string_view bytes, Coefficients& read) {
     read.planes.resize(static_cast<size_t>(info.num_components));
     for (int c = 0; c < info.num_components; ++c) {
         const jpeg_component_info& component = info.comp_info[c];
+        if (!component.quant_table) {
+            jpeg_destroy_decompress(&info);
+            return false;
+        }
         Plane& plane = read.planes[static_cast<size_t>(c)];
         plane.blocksWide = static_cast<int>(component.width_in_blocks);
         plane.blocksHigh = static_cast<int>(component.height_in_blocks);
