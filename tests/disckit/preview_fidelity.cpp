@@ -6,6 +6,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,8 +17,8 @@
 #include "disc_files.h"
 #include "menu_preview.h"
 #include "picture_cache.h"
+#include "picture_decode.h"
 #include "preview_fonts.h"
-#include "stb_image.h"
 
 namespace {
 
@@ -28,27 +30,10 @@ constexpr double kGoalWhole = 99.5;
 constexpr double kGoalOutsideText = 100.0;
 
 std::optional<Raster> ReadPng(const char* path) {
-    int width = 0;
-    int height = 0;
-    int channels = 0;
-    unsigned char* data = nullptr;
-    if (std::FILE* file = std::fopen(path, "rb")) {
-        std::string bytes;
-        char buffer[65536];
-        for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;) {
-            bytes.append(buffer, got);
-        }
-        std::fclose(file);
-        data = stbi_load_from_memory(reinterpret_cast<const unsigned char*>(bytes.data()),
-                                     static_cast<int>(bytes.size()), &width, &height, &channels, 3);
-    }
-    if (!data) return std::nullopt;
-    Raster raster(width, height, 0);
-    for (size_t i = 0; i < raster.pixels.size(); ++i) {
-        raster.pixels[i] = data[i * 3] | data[i * 3 + 1] << 8 | data[i * 3 + 2] << 16;
-    }
-    stbi_image_free(data);
-    return raster;
+    std::ifstream file(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(file)),
+                            std::istreambuf_iterator<char>());
+    return file ? DecodePicture(bytes) : std::nullopt;
 }
 
 bool Alike(std::uint32_t a, std::uint32_t b) {

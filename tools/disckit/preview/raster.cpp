@@ -1,6 +1,7 @@
 #include "raster.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "stb_image_write.h"
@@ -82,9 +83,14 @@ void BlendPixel(Raster& target, int x, int y, std::uint32_t colour, int coverage
 namespace {
 
 int Ramp(int level) {
-    return level <= 0
-               ? 0
-               : std::min(255, static_cast<int>(std::lround(77.05 * std::pow(level, 0.4315))));
+    static const std::array<int, 17> ramp = [] {
+        std::array<int, 17> values{};
+        for (int i = 1; i < 17; ++i) {
+            values[i] = std::min(255, static_cast<int>(std::lround(77.05 * std::pow(i, 0.4315))));
+        }
+        return values;
+    }();
+    return ramp[static_cast<size_t>(std::clamp(level, 0, 16))];
 }
 
 // Between the ground and the text's component: the level's range runs from the ramp's value
