@@ -30,6 +30,8 @@ public:
 
     const std::vector<ConfigAttribute>& Attributes() const { return attributes_; }
 
+    bool operator==(const ConfigElement&) const = default;
+
 private:
     std::string name_;
     std::vector<ConfigAttribute> attributes_;

@@ -75,7 +75,8 @@ public:
         }
     }
 
-    void Add(const ConfigElement& element) {
+    void Add(const ConfigElement& element, size_t index) {
+        element_ = index;
         const std::string tag = element.Name();
         if (tag == "item" || tag == "menu" || tag == "menuitem") {
             AddItem(tag, ItemAttributes(element));
@@ -95,30 +96,35 @@ private:
         return nullptr;
     }
 
+    void AddControl(ControlSpec control) {
+        control.element = element_;
+        model_.controls.push_back(std::move(control));
+    }
+
     void AddItem(const std::string& tag, const ItemAttributes& item) {
         if (item.type == "button") {
-            model_.controls.push_back(
-                Button(ButtonIdForName(item.name), item.text, item.image, item.rect));
+            AddControl(Button(ButtonIdForName(item.name), item.text, item.image, item.rect));
         } else if (item.type == "text") {
             AddField(item);
         } else if (item.type == "image") {
             if (item.name == "screen") {
-                model_.controls.push_back(
-                    Field(ControlSpec::Kind::ScreenField, menu_id::kScreenField, item.rect));
+                AddControl(Field(ControlSpec::Kind::ScreenField, menu_id::kScreenField, item.rect));
             }
         } else if (item.type == "banner") {
-            model_.banners.push_back({item.name, item.text, item.image, item.rect, item.timer});
+            model_.banners.push_back(
+                {item.name, item.text, item.image, item.rect, item.timer, element_});
         } else if (tag == "menu") {
             const int id =
                 menu_id::kFirstMenu + menu_id::kMenuStride * static_cast<int>(model_.menus.size());
             model_.menus.push_back({item.name, item.text, id, {}, {}});
             columnY_.push_back(0);
-            model_.controls.push_back(Button(id, item.text, item.image, item.rect));
+            AddControl(Button(id, item.text, item.image, item.rect));
         } else if (tag == "menuitem") {
             size_t index = 0;
             if (Menu* menu = FindMenu(item.parent, index)) {
                 if (menu->templates.empty()) columnY_[index] = item.rect.y;
-                menu->templates.push_back({item.text, item.image, item.rect, item.maxItems});
+                menu->templates.push_back(
+                    {item.text, item.image, item.rect, item.maxItems, element_});
             }
         }
     }
@@ -127,11 +133,10 @@ private:
     void AddField(const ItemAttributes& item) {
         std::optional<uint32_t>* brush = nullptr;
         if (item.name == "title") {
-            model_.controls.push_back(
-                Field(ControlSpec::Kind::TitleField, menu_id::kTitleField, item.rect));
+            AddControl(Field(ControlSpec::Kind::TitleField, menu_id::kTitleField, item.rect));
             brush = &model_.titleBrush;
         } else if (item.name == "description") {
-            model_.controls.push_back(
+            AddControl(
                 Field(ControlSpec::Kind::DescriptionField, menu_id::kDescriptionField, item.rect));
             brush = &model_.descriptionBrush;
         } else {
@@ -151,20 +156,25 @@ private:
             element.AttributeValue("description"), element.AttributeValue("exec"),
             element.AttributeValue("execopen"),    element.AttributeValue("instruction"),
             element.AttributeValue("www"),         element.AttributeValue("buy"),
-            element.AttributeValue("screen")};
+            element.AttributeValue("screen"),      element_};
 
         if (menu->templates.size() == 1) {
             const MenuItemTemplate& only = menu->templates.front();
             ControlRect rect = only.rect;
             rect.y = Saturated(MoveColumn(index, only, n));
-            model_.controls.push_back(
-                Button(application.id, application.title, only.image, rect, true));
+            AddApplicationButton(Button(application.id, application.title, only.image, rect, true),
+                                 only);
         } else if (n < menu->templates.size()) {
             const MenuItemTemplate& own = menu->templates[n];
-            model_.controls.push_back(
-                Button(application.id, own.caption, own.image, own.rect, true));
+            AddApplicationButton(Button(application.id, own.caption, own.image, own.rect, true),
+                                 own);
         }
         menu->applications.push_back(std::move(application));
+    }
+
+    void AddApplicationButton(ControlSpec button, const MenuItemTemplate& from) {
+        button.templateElement = from.element;
+        AddControl(std::move(button));
     }
 
     // One template: every application after the first moves the template down one row, and
@@ -185,6 +195,7 @@ private:
     MenuModel model_;
     size_t menuCount_ = 0;
     std::vector<long long> columnY_;  // per menu: its only template's y, as the walk moved it
+    size_t element_ = 0;              // the index of the element being read
 };
 
 }  // namespace
@@ -205,6 +216,7 @@ bool ApplicationFits(size_t menuIndex, size_t menuCount, size_t application) {
 
 MenuModel BuildMenuModel(const ConfigDocument& document) {
     ModelBuilder builder(document);
-    for (const ConfigElement& element : document.Elements()) builder.Add(element);
+    const std::vector<ConfigElement>& elements = document.Elements();
+    for (size_t i = 0; i < elements.size(); ++i) builder.Add(elements[i], i);
     return builder.Take();
 }

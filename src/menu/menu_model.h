@@ -27,6 +27,9 @@ struct ControlSpec {
     std::string image;
     ControlRect rect;
     bool hidden = false;
+    size_t element = 0;  // the element that made it: an item, a menu or an application
+    // An application's button: the template element its place and look come from.
+    std::optional<size_t> templateElement;
 };
 
 // A button template of a menu: where and how its application buttons look.
@@ -35,6 +38,7 @@ struct MenuItemTemplate {
     std::string image;
     ControlRect rect;
     int maxItems = 0;
+    size_t element = 0;
 };
 
 struct Application {
@@ -47,6 +51,7 @@ struct Application {
     std::string www;
     std::string buy;
     std::string screen;
+    size_t element = 0;
 };
 
 // One category of applications.
@@ -64,6 +69,7 @@ struct BannerSpec {
     std::string image;
     ControlRect rect;
     int timer = -1;  // animation period in ms, -1 for a still banner
+    size_t element = 0;
 };
 
 // Everything the main window builds from its menu description.

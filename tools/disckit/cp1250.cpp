@@ -1,5 +1,6 @@
 #include "cp1250.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -45,4 +46,29 @@ std::string Cp1250ToUtf8(std::string_view text) {
         utf8 += static_cast<char>(0x80 | (code & 0x3F));
     }
     return utf8;
+}
+
+std::optional<std::string> Utf8ToCp1250(std::string_view utf8) {
+    std::string text;
+    text.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const size_t length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : 0;
+        if (length == 0 || i + length > utf8.size()) return std::nullopt;
+        char32_t code = length == 1 ? lead : lead & (length == 2 ? 0x1F : 0x0F);
+        for (size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(utf8[i + k]);
+            if ((next & 0xC0) != 0x80) return std::nullopt;
+            code = (code << 6) | (next & 0x3F);
+        }
+        i += length;
+        if (code < 0x80) {
+            text += static_cast<char>(code);
+            continue;
+        }
+        const auto* found = std::find(kUpperHalf.begin(), kUpperHalf.end(), code);
+        if (found == kUpperHalf.end()) return std::nullopt;
+        text += static_cast<char>(0x80 + (found - kUpperHalf.begin()));
+    }
+    return text;
 }

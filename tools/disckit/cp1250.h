@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,3 +10,7 @@ std::string Cp1250ToUtf8(std::string_view text);
 
 // The code point of one Windows-1250 byte.
 char32_t Cp1250CodePoint(unsigned char byte);
+
+// UTF-8 text as Windows-1250 bytes; nothing when it is not UTF-8 or holds a character the
+// code page lacks.
+std::optional<std::string> Utf8ToCp1250(std::string_view utf8);

@@ -1,17 +1,13 @@
 #include "menu_preview.h"
 
 #include <algorithm>
-#include <map>
-#include <set>
 
 #include "app/main_window_settings.h"
 #include "menu/banner_rules.h"
-#include "menu/menu_ids.h"
 #include "menu/menu_model.h"
-#include "menu/menu_navigator.h"
 #include "button_draw.h"
 #include "picture_cache.h"
-#include "preview_view.h"
+#include "menu_state.h"
 #include "text_layout.h"
 
 namespace {
@@ -46,44 +42,15 @@ void DrawScreen(Raster& target, const ControlSpec& control, const Application* a
     }
 }
 
-// Runs the menu's own navigation from its start to the state asked for.
-bool Navigate(MenuNavigator& navigator, const PreviewView& view, const std::vector<Menu>& menus,
-              const PreviewState& state) {
-    if (menus.empty()) return state.menu.empty() && state.page == 1 && !state.application;
-    navigator.OnCommand(static_cast<uint32_t>(menus.front().id));
-    if (!state.menu.empty()) {
-        const Menu* named = nullptr;
-        for (const Menu& menu : menus) {
-            if (menu.name == state.menu) named = &menu;
-            if (named) break;
-        }
-        if (!named) return false;
-        navigator.OnCommand(static_cast<uint32_t>(named->id));
-    }
-    if (state.page < 1 || state.page > std::max(navigator.PageCount(), 1)) return false;
-    // Later pages are reached only through a "next" button on screen.
-    if (state.page > 1 && !view.Shown(menu_id::kNext)) return false;
-    for (int page = 1; page < state.page; ++page) navigator.OnCommand(menu_id::kNext);
-    if (!state.application) return true;
-    const Menu* current = navigator.CurrentMenu();
-    const size_t index = static_cast<size_t>(*state.application - 1);
-    if (!current || *state.application < 1 || index >= current->applications.size()) {
-        return false;
-    }
-    navigator.OnCommand(static_cast<uint32_t>(current->applications[index].id));
-    return true;
-}
-
 }  // namespace
 
 std::optional<Raster> RenderMenu(const ConfigDocument& document, const PreviewState& state,
                                  const PreviewFonts& fonts, Pictures& pictures,
                                  std::vector<PixelRect>* texts) {
     const MainWindowSettings settings = ReadMainWindowSettings(document, nullptr);
-    const MenuModel model = BuildMenuModel(document);
-    PreviewView view(model.controls);
-    MenuNavigator navigator(model.menus, view);
-    if (!Navigate(navigator, view, model.menus, state)) return std::nullopt;
+    MenuState menu(document);
+    if (!menu.GoTo(state)) return std::nullopt;
+    const MenuModel& model = menu.Model();
 
     Raster window(settings.width, settings.height, kWhite);
     if (const Raster* background = pictures.Get("Menu\\menumain.jpg")) {
@@ -91,21 +58,19 @@ std::optional<Raster> RenderMenu(const ConfigDocument& document, const PreviewSt
     }
     for (const BannerSpec& banner : model.banners) {
         const Raster* strip = banner.image.empty() ? nullptr : pictures.Get(banner.image);
-        if (!strip || !IsBannerDrawn(banner, navigator.CurrentMenu())) continue;
+        if (!strip || !IsBannerDrawn(banner, menu.Navigator().CurrentMenu())) continue;
         const ControlRect& r = banner.rect;
         CopyPixels(window, r.x, r.y, *strip, 0, 0, r.width, r.height);
     }
 
-    const Application* application = view.ShownApplication();
+    const Application* application = menu.View().ShownApplication();
     const auto drawn = [texts](PixelRect box) {
         if (texts && box.width > 0 && box.height > 0) texts->push_back(box);
     };
-    std::set<int> seen;
-    for (const ControlSpec& control : model.controls) {
-        // Navigation reaches only the first control of an id, as GetDlgItem does.
-        const bool first = seen.insert(control.id).second;
-        const bool shown = first ? view.Shown(control.id) : !control.hidden;
-        const bool enabled = !first || view.Enabled(control.id);
+    for (size_t i = 0; i < model.controls.size(); ++i) {
+        const ControlSpec& control = model.controls[i];
+        const bool shown = menu.Shown(i);
+        const bool enabled = menu.Enabled(i);
         const PixelRect area = Area(control.rect);
         switch (control.kind) {
             case ControlSpec::Kind::Button:

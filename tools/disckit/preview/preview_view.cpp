@@ -21,3 +21,15 @@ void PreviewView::EnableButton(int id) {
     shown_[id] = true;
     enabled_[id] = true;
 }
+
+void PreviewView::RunProgram(const std::string& command) {
+    action_ = "start.exe would run " + command;
+}
+
+void PreviewView::OpenDocument(const std::string& target) {
+    action_ = "start.exe would open " + target;
+}
+
+void PreviewView::ReportMissingInstaller(const std::string& title) {
+    action_ = "start.exe would say that " + title + " has no installer";
+}

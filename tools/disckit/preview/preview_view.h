@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <string>
 #include <vector>
 
 #include "menu/menu_model.h"
@@ -23,18 +24,22 @@ public:
     void ShowApplication(const Application& application) override { application_ = &application; }
     void InvalidateBanners() override {}
 
-    // Nothing is started or opened in a picture.
-    void RunProgram(const std::string&) override {}
-    void OpenDocument(const std::string&) override {}
-    void ReportMissingInstaller(const std::string&) override {}
-    void Minimize() override {}
-    void Close() override {}
-    void OpenHelp() override {}
-    void OpenInfo() override {}
-    void OpenAudioPlayer() override {}
+    // Nothing is started or opened: what the menu would do is only told.
+    void RunProgram(const std::string& command) override;
+    void OpenDocument(const std::string& target) override;
+    void ReportMissingInstaller(const std::string& title) override;
+    void Minimize() override { action_ = "start.exe would minimize its window"; }
+    void Close() override { action_ = "start.exe would close"; }
+    void OpenHelp() override { action_ = "start.exe would open its help"; }
+    void OpenInfo() override { action_ = "start.exe would show its information dialog"; }
+    void OpenAudioPlayer() override { action_ = "start.exe would open its audio player"; }
+
+    // The last thing the menu would have done beyond its own window; Windows-1250.
+    const std::string& Action() const { return action_; }
 
 private:
     std::map<int, bool> shown_;
     std::map<int, bool> enabled_;
     const Application* application_ = nullptr;
+    std::string action_;
 };
