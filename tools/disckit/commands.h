@@ -12,3 +12,5 @@ void AddNewCommand(CLI::App& app);
 void AddPreviewCommand(CLI::App& app);
 // Disc images need libisofs, which only the Linux build has.
 void AddIsoCommand(CLI::App& app);
+// The designer's server needs Debian's cpp-httplib, which only the Linux build has.
+void AddDesignCommand(CLI::App& app);

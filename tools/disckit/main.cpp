@@ -15,8 +15,9 @@ int main(int argc, char** argv) {
     AddPackCommand(app);
     AddUnpackCommand(app);
     AddNewCommand(app);
-#ifdef DISCKIT_WITH_ISO
+#ifdef DISCKIT_WITH_LINUX_LIBRARIES
     AddIsoCommand(app);
+    AddDesignCommand(app);
 #endif
     AddPreviewCommand(app);
     CLI11_PARSE(app, argc, argv);

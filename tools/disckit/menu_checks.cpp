@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 
+#include "app/main_window_settings.h"
 #include "config/decimal.h"
 #include "menu/menu_ids.h"
 #include "menu/menu_model.h"
@@ -61,6 +62,7 @@ public:
                               "<application> elements");
         }
         CheckPaging();
+        CheckPlacement();
         return facts_;
     }
 
@@ -299,6 +301,48 @@ private:
                                   std::to_string(menu.applications) + " applications of \"" +
                                   menu.name + "\" stand in one column, without pages",
                               "give the template maxitems=N, the buttons per page");
+        }
+    }
+
+    // Controls and banners the window cuts: what lies outside it is neither seen nor clicked.
+    void CheckPlacement() {
+        const MainWindowSettings window = ReadMainWindowSettings(source_.Document(), nullptr);
+        if (window.width <= 0 || window.height <= 0) return;
+        const MenuModel model = BuildMenuModel(source_.Document());
+        std::set<size_t> reported;
+        const auto check = [&](const ControlRect& r, size_t element, const std::string& what) {
+            if (r.width <= 0 || r.height <= 0 || reported.count(element)) return;
+            const bool inside = r.x >= 0 && r.y >= 0 &&
+                                static_cast<long long>(r.x) + r.width <= window.width &&
+                                static_cast<long long>(r.y) + r.height <= window.height;
+            if (inside) return;
+            reported.insert(element);
+            const std::string size =
+                std::to_string(window.width) + "x" + std::to_string(window.height);
+            findings_.Warning(source_.File(), At(element),
+                              what + " at " + std::to_string(r.x) + "," + std::to_string(r.y) +
+                                  " (" + std::to_string(r.width) + "x" + std::to_string(r.height) +
+                                  ") reaches outside the " + size +
+                                  " window: that part is neither seen nor clicked",
+                              "keep positionX + width within " + std::to_string(window.width) +
+                                  " and positionY + height within " +
+                                  std::to_string(window.height));
+        };
+        for (const ControlSpec& control : model.controls) {
+            const ConfigElement& element = source_.Elements()[control.element];
+            std::string name;
+            if (element.Name() == "application") {
+                name = "the button of application \"" + element.AttributeValue("title") + "\"";
+            } else if (element.Name() == "menu" && element.AttributeValue("type").empty()) {
+                name = "the button of menu \"" + element.AttributeValue("name") + "\"";
+            } else {
+                name = "the " + element.AttributeValue("type") + " \"" +
+                       element.AttributeValue("name") + "\"";
+            }
+            check(control.rect, control.element, name);
+        }
+        for (const BannerSpec& banner : model.banners) {
+            check(banner.rect, banner.element, "the banner \"" + banner.name + "\"");
         }
     }
 

@@ -120,7 +120,9 @@ void BlendGlyphLevel(Raster& target, int x, int y, std::uint32_t colour, int lev
     pixel = blended;
 }
 
-bool WritePng(const Raster& raster, const std::filesystem::path& path) {
+namespace {
+
+std::vector<unsigned char> RgbRows(const Raster& raster) {
     std::vector<unsigned char> rgb;
     rgb.reserve(raster.pixels.size() * 3);
     for (std::uint32_t pixel : raster.pixels) {
@@ -131,6 +133,27 @@ bool WritePng(const Raster& raster, const std::filesystem::path& path) {
     // One filter for every row (Paeth, which suits pictures): trying all five per row costs
     // more than the whole compression.
     stbi_write_force_png_filter = 4;
+    return rgb;
+}
+
+}  // namespace
+
+bool WritePng(const Raster& raster, const std::filesystem::path& path) {
+    const std::vector<unsigned char> rgb = RgbRows(raster);
     return stbi_write_png(path.string().c_str(), raster.width, raster.height, 3, rgb.data(),
                           raster.width * 3) != 0;
+}
+
+std::string EncodePng(const Raster& raster) {
+    const std::vector<unsigned char> rgb = RgbRows(raster);
+    std::string png;
+    const auto append = [](void* context, void* data, int size) {
+        static_cast<std::string*>(context)->append(static_cast<const char*>(data),
+                                                   static_cast<size_t>(size));
+    };
+    if (stbi_write_png_to_func(append, &png, raster.width, raster.height, 3, rgb.data(),
+                               raster.width * 3) == 0) {
+        png.clear();
+    }
+    return png;
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 // A picture in memory: rows top to bottom, each pixel a GDI colour (red in the low byte).
@@ -45,3 +46,5 @@ void BlendPixel(Raster& target, int x, int y, std::uint32_t colour, int coverage
 void BlendGlyphLevel(Raster& target, int x, int y, std::uint32_t colour, int level, PixelRect clip);
 
 bool WritePng(const Raster& raster, const std::filesystem::path& path);
+// The picture as a PNG file's bytes; empty when it could not be encoded.
+std::string EncodePng(const Raster& raster);

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "design_session.h"
+#include "menu_preview.h"
+
+struct ApiReply {
+    int status = 200;
+    std::string contentType = "application/json";
+    std::string body;
+};
+
+// The designer's requests under /api/, answered from the session: JSON in UTF-8 both ways,
+// pictures as PNG. Bad requests get a status and {"error": "..."}, never an exception.
+class DesignApi {
+public:
+    DesignApi(DesignSession& session, const PreviewFonts& fonts)
+        : session_(session), fonts_(fonts) {}
+
+    ApiReply Get(const std::string& path, const std::map<std::string, std::string>& query);
+    ApiReply Post(const std::string& path, const std::string& body);
+
+private:
+    DesignSession& session_;
+    const PreviewFonts& fonts_;
+};

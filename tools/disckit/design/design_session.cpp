@@ -1,0 +1,219 @@
+#include "design_session.h"
+
+#include <algorithm>
+#include <fstream>
+#include <random>
+
+#include "config/byte_units.h"
+#include "config/text_file.h"
+#include "dialogs/language_file.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Steps kept for undo: enough for a long session, bounded for large files.
+constexpr size_t kMaxSteps = 1000;
+constexpr size_t kMaxHistoryBytes = 256u << 20;
+
+std::optional<std::string> ReadBytes(const fs::path& path) { return ReadFileBytes(path.string()); }
+
+std::string DisplayName(const fs::path& disc, const fs::path& file) {
+    return fs::path(file).lexically_relative(disc).generic_string();
+}
+
+}  // namespace
+
+std::string VersionOf(std::string_view bytes) {
+    // FNV-1a, 64 bits.
+    std::uint64_t hash = 0xcbf29ce484222325ull;
+    for (const char c : bytes) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 0x100000001b3ull;
+    }
+    static const char kDigits[] = "0123456789abcdef";
+    std::string hex(16, '0');
+    for (int i = 15; i >= 0; --i, hash >>= 4) hex[static_cast<size_t>(i)] = kDigits[hash & 15];
+    return hex + "-" + std::to_string(bytes.size());
+}
+
+bool LiesInside(const fs::path& folder, const fs::path& path) {
+    std::error_code error;
+    const fs::path root = fs::canonical(folder, error);
+    if (error) return false;
+    const fs::path full = fs::weakly_canonical(path, error);
+    if (error) return false;
+    const fs::path relative = full.lexically_relative(root);
+    return !relative.empty() && *relative.begin() != ".." && relative.is_relative();
+}
+
+bool ReplaceFile(const fs::path& path, std::string_view bytes) {
+    std::random_device random;
+    const fs::path temporary =
+        path.parent_path() / ("." + path.filename().string() + "." + std::to_string(random()));
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (!out) {
+            std::error_code ignored;
+            fs::remove(temporary, ignored);
+            return false;
+        }
+    }
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (!error) fs::permissions(temporary, status.permissions(), error);
+    fs::rename(temporary, path, error);
+    if (error) {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+        return false;
+    }
+    return true;
+}
+
+DesignSession::DesignSession(fs::path disc) : disc_(std::move(disc)) {}
+
+std::vector<std::string> DesignSession::Languages() const {
+    const std::optional<ConfigSource> list =
+        ConfigSource::Load(disc_, "Menu\\lang.dat", "Menu\\lang.bin");
+    std::vector<std::string> names;
+    if (!list) return names;
+    for (const LanguageButton& button : ReadLanguageFile(list->Document()).buttons) {
+        if (std::find(names.begin(), names.end(), button.name) == names.end()) {
+            names.push_back(button.name);
+        }
+    }
+    return names;
+}
+
+std::optional<MenuFile> DesignSession::Open(const std::string& language) const {
+    const std::vector<std::string> languages = Languages();
+    if (std::find(languages.begin(), languages.end(), language) == languages.end()) {
+        return std::nullopt;
+    }
+    MenuFile file;
+    file.language = language;
+    const std::string base = "Menu\\" + language;
+    for (const char* extension : {".dat", ".bin"}) {
+        const FileRef ref = disc_.Resolve(base + extension);
+        if (ref.path.empty() || !LiesInside(disc_.Root(), ref.path)) continue;
+        std::optional<std::string> bytes = ReadBytes(ref.path);
+        if (!bytes) continue;
+        file.path = ref.path;
+        file.name = ref.onDisc;
+        file.readOnly = std::string(extension) == ".bin";
+        file.bytes = std::move(*bytes);
+        break;
+    }
+    if (file.path.empty()) return std::nullopt;
+    file.version = VersionOf(file.bytes);
+    file.source = ConfigSource::Load(disc_, base + ".dat", base + ".bin");
+    if (!file.source) return std::nullopt;
+    return file;
+}
+
+std::optional<std::string> DesignSession::Seen(const std::string& file,
+                                               const std::string& version) {
+    std::optional<std::string> before;
+    if (const auto found = seen_.find(file); found != seen_.end()) before = found->second;
+    seen_[file] = version;
+    return before;
+}
+
+EditOutcome DesignSession::Edit(const std::string& language, size_t element,
+                                const std::vector<AttributeChange>& changes,
+                                const std::string& version) {
+    using Status = EditOutcome::Status;
+    const std::optional<MenuFile> file = Open(language);
+    if (!file) return {Status::kRefused, "no menu description for language " + language, {}, 0};
+    if (file->readOnly) {
+        return {Status::kRefused, file->name + " is the byte-wise form only: unpack it to edit",
+                language, element};
+    }
+    if (file->version != version) {
+        return {Status::kConflict,
+                file->name + " changed on disc since the page read it: reloaded, nothing written",
+                language, element};
+    }
+    if (fs::is_symlink(file->path)) {
+        return {Status::kRefused, file->name + " is a link: the designer writes only files",
+                language, element};
+    }
+    EditedFile edited = SetAttributes(file->bytes, element, changes);
+    if (!edited.bytes) return {Status::kRefused, edited.refusal, language, element};
+    if (*edited.bytes == file->bytes) return {Status::kDone, {}, language, element};
+    Step step{file->path, language, element, file->bytes, std::move(*edited.bytes)};
+    if (!ReplaceFile(step.path, step.after)) {
+        return {Status::kRefused, "cannot write " + file->name, language, element};
+    }
+    seen_[file->name] = VersionOf(step.after);
+    Remember(std::move(step));
+    return {Status::kDone, {}, language, element};
+}
+
+void DesignSession::Remember(Step step) {
+    redo_.clear();
+    undo_.push_back(std::move(step));
+    size_t bytes = 0;
+    for (const Step& each : undo_) bytes += each.before.size() + each.after.size();
+    while (undo_.size() > kMaxSteps || (undo_.size() > 1 && bytes > kMaxHistoryBytes)) {
+        bytes -= undo_.front().before.size() + undo_.front().after.size();
+        undo_.erase(undo_.begin());
+    }
+}
+
+EditOutcome DesignSession::Apply(Step& step, bool forward) {
+    using Status = EditOutcome::Status;
+    const std::string name = DisplayName(disc_.Root(), step.path);
+    const std::optional<std::string> now = ReadBytes(step.path);
+    const std::string& expected = forward ? step.before : step.after;
+    if (!now || *now != expected) {
+        return {Status::kConflict,
+                name + " changed on disc since that edit: " + (forward ? "redo" : "undo") +
+                    " would overwrite it, nothing written",
+                step.language, step.element};
+    }
+    const std::string& wanted = forward ? step.after : step.before;
+    if (!ReplaceFile(step.path, wanted)) {
+        return {Status::kRefused, "cannot write " + name, step.language, step.element};
+    }
+    seen_[name] = VersionOf(wanted);
+    return {Status::kDone, {}, step.language, step.element};
+}
+
+EditOutcome DesignSession::Undo() {
+    if (undo_.empty()) return {EditOutcome::Status::kNothing, "nothing to undo", {}, 0};
+    EditOutcome outcome = Apply(undo_.back(), false);
+    if (outcome.status == EditOutcome::Status::kDone) {
+        redo_.push_back(std::move(undo_.back()));
+        undo_.pop_back();
+    }
+    return outcome;
+}
+
+EditOutcome DesignSession::Redo() {
+    if (redo_.empty()) return {EditOutcome::Status::kNothing, "nothing to redo", {}, 0};
+    EditOutcome outcome = Apply(redo_.back(), true);
+    if (outcome.status == EditOutcome::Status::kDone) {
+        undo_.push_back(std::move(redo_.back()));
+        redo_.pop_back();
+    }
+    return outcome;
+}
+
+EditOutcome DesignSession::Unpack(const std::string& language) {
+    using Status = EditOutcome::Status;
+    const std::optional<MenuFile> file = Open(language);
+    if (!file) return {Status::kRefused, "no menu description for language " + language, {}, 0};
+    if (!file->readOnly) return {Status::kConflict, file->name + " is already a text file", {}, 0};
+    const fs::path target = fs::path(file->path).replace_extension(".dat");
+    if (fs::exists(fs::symlink_status(target))) {
+        return {Status::kConflict, DisplayName(disc_.Root(), target) + " is in the way", {}, 0};
+    }
+    if (!ReplaceFile(target, DecodeByteUnits(file->bytes))) {
+        return {Status::kRefused, "cannot write " + DisplayName(disc_.Root(), target), {}, 0};
+    }
+    return {Status::kDone, {}, language, 0};
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "attribute_edit.h"
+#include "config_source.h"
+#include "disc_files.h"
+
+// A menu description as the designer edits it.
+struct MenuFile {
+    std::string language;
+    std::string name;            // relative to the disc, "/" between folders
+    std::filesystem::path path;  // the file read: the .dat, else the .bin
+    bool readOnly = false;       // only the byte-wise form is there
+    std::string bytes;
+    std::string version;  // of the bytes, to tell a changed file
+    std::optional<ConfigSource> source;
+};
+
+// What an edit, undo or redo came to.
+struct EditOutcome {
+    enum class Status { kDone, kRefused, kConflict, kNothing };
+
+    Status status = Status::kDone;
+    std::string message;  // for the author, UTF-8
+    std::string language;
+    size_t element = 0;
+};
+
+// One disc folder opened for design: its menu descriptions read fresh from the disc on every
+// use, every edit written at once and kept for undo. Not thread-safe: one caller at a time.
+class DesignSession {
+public:
+    explicit DesignSession(std::filesystem::path disc);
+
+    const DiscFiles& Disc() const { return disc_; }
+    // The languages of the language list, in its order.
+    std::vector<std::string> Languages() const;
+    // The language's menu description as it is on disc now; nothing for a language the list
+    // does not offer or a file that cannot be read inside the disc folder.
+    std::optional<MenuFile> Open(const std::string& language) const;
+
+    // Sets items of one element when the file is still the version the author saw.
+    EditOutcome Edit(const std::string& language, size_t element,
+                     const std::vector<AttributeChange>& changes, const std::string& version);
+    EditOutcome Undo();
+    EditOutcome Redo();
+    size_t UndoCount() const { return undo_.size(); }
+    size_t RedoCount() const { return redo_.size(); }
+    // Writes Menu\<language>.dat from the .bin.
+    EditOutcome Unpack(const std::string& language);
+
+    // The version of the file the author last saw or wrote; remembers the one given.
+    std::optional<std::string> Seen(const std::string& file, const std::string& version);
+
+private:
+    struct Step {
+        std::filesystem::path path;
+        std::string language;
+        size_t element = 0;
+        std::string before;
+        std::string after;
+    };
+
+    EditOutcome Apply(Step& step, bool forward);
+    void Remember(Step step);
+
+    DiscFiles disc_;
+    std::vector<Step> undo_;
+    std::vector<Step> redo_;
+    std::map<std::string, std::string> seen_;
+};
+
+// A stable digest of the bytes, in hex.
+std::string VersionOf(std::string_view bytes);
+
+// The file replaced as a whole: written beside it under another name, then renamed over it,
+// so that a reader never sees half a file. False when it could not be written.
+bool ReplaceFile(const std::filesystem::path& path, std::string_view bytes);
+
+// Whether the path, with its links followed, lies inside the folder.
+bool LiesInside(const std::filesystem::path& folder, const std::filesystem::path& path);
