@@ -175,7 +175,7 @@ std::optional<size_t> ElementOfFinding(const ConfigSource& source, const Finding
 }
 
 json FindingsJson(DesignSession& session) {
-    DiscCheck check = CheckDisc(session.Disc().Root());
+    DiscCheck check = CheckDisc(session.Root());
     check.findings.Sort();
     std::map<std::string, MenuFile> files;
     for (const std::string& language : session.Languages()) {
@@ -217,7 +217,7 @@ bool EndsWith(const std::string& text, std::string_view end) {
 }
 
 json DiscJson(DesignSession& session) {
-    const DiscFiles& disc = session.Disc();
+    const DiscFiles disc = session.Disc();
     json languages = json::array();
     if (const std::optional<ConfigSource> list =
             ConfigSource::Load(disc, "Menu\\lang.dat", "Menu\\lang.bin")) {
@@ -331,7 +331,8 @@ ApiReply Picture(DesignSession& session, const PreviewFonts& fonts, const Fields
         settings.height > kMaxSide) {
         throw BadRequest(404, "the window has no size the designer can draw");
     }
-    Pictures pictures(session.Disc());
+    const DiscFiles disc = session.Disc();
+    Pictures pictures(disc);
     const std::optional<Raster> window =
         RenderMenu(file.source->Document(), StateOf(fields), fonts, pictures);
     if (!window) throw BadRequest(404, "no such menu, page or application");
@@ -339,12 +340,13 @@ ApiReply Picture(DesignSession& session, const PreviewFonts& fonts, const Fields
 }
 
 ApiReply DiscPicture(DesignSession& session, const Fields& fields) {
-    const FileRef ref = session.Disc().Resolve(Cp1250(fields.Text("name"), "the name"));
+    const DiscFiles disc = session.Disc();
+    const FileRef ref = disc.Resolve(Cp1250(fields.Text("name"), "the name"));
     const bool found = ref.kind == FileRef::Kind::kFound || ref.kind == FileRef::Kind::kCaseDiffers;
-    if (!found || !LiesInside(session.Disc().Root(), ref.path)) {
+    if (!found || !LiesInside(disc.Root(), ref.path)) {
         throw BadRequest(404, "no such picture on the disc");
     }
-    const std::optional<std::string> bytes = session.Disc().Read(ref);
+    const std::optional<std::string> bytes = disc.Read(ref);
     const std::optional<Raster> picture = bytes ? DecodePicture(*bytes) : std::nullopt;
     if (!picture || picture->width > 16384 || picture->height > 16384) {
         throw BadRequest(404, "not a picture the menu reads");

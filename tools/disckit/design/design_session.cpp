@@ -73,11 +73,11 @@ bool ReplaceFile(const fs::path& path, std::string_view bytes) {
     return true;
 }
 
-DesignSession::DesignSession(fs::path disc) : disc_(std::move(disc)) {}
+DesignSession::DesignSession(fs::path disc) : root_(std::move(disc)) {}
 
 std::vector<std::string> DesignSession::Languages() const {
     const std::optional<ConfigSource> list =
-        ConfigSource::Load(disc_, "Menu\\lang.dat", "Menu\\lang.bin");
+        ConfigSource::Load(Disc(), "Menu\\lang.dat", "Menu\\lang.bin");
     std::vector<std::string> names;
     if (!list) return names;
     for (const LanguageButton& button : ReadLanguageFile(list->Document()).buttons) {
@@ -93,12 +93,13 @@ std::optional<MenuFile> DesignSession::Open(const std::string& language) const {
     if (std::find(languages.begin(), languages.end(), language) == languages.end()) {
         return std::nullopt;
     }
+    const DiscFiles disc = Disc();
     MenuFile file;
     file.language = language;
     const std::string base = "Menu\\" + language;
     for (const char* extension : {".dat", ".bin"}) {
-        const FileRef ref = disc_.Resolve(base + extension);
-        if (ref.path.empty() || !LiesInside(disc_.Root(), ref.path)) continue;
+        const FileRef ref = disc.Resolve(base + extension);
+        if (ref.path.empty() || !LiesInside(root_, ref.path)) continue;
         std::optional<std::string> bytes = ReadBytes(ref.path);
         if (!bytes) continue;
         file.path = ref.path;
@@ -109,7 +110,7 @@ std::optional<MenuFile> DesignSession::Open(const std::string& language) const {
     }
     if (file.path.empty()) return std::nullopt;
     file.version = VersionOf(file.bytes);
-    file.source = ConfigSource::Load(disc_, base + ".dat", base + ".bin");
+    file.source = ConfigSource::Load(disc, base + ".dat", base + ".bin");
     if (!file.source) return std::nullopt;
     return file;
 }
@@ -166,7 +167,7 @@ void DesignSession::Remember(Step step) {
 
 EditOutcome DesignSession::Apply(Step& step, bool forward) {
     using Status = EditOutcome::Status;
-    const std::string name = DisplayName(disc_.Root(), step.path);
+    const std::string name = DisplayName(root_, step.path);
     const std::optional<std::string> now = ReadBytes(step.path);
     const std::string& expected = forward ? step.before : step.after;
     if (!now || *now != expected) {
@@ -210,10 +211,10 @@ EditOutcome DesignSession::Unpack(const std::string& language) {
     if (!file->readOnly) return {Status::kConflict, file->name + " is already a text file", {}, 0};
     const fs::path target = fs::path(file->path).replace_extension(".dat");
     if (fs::exists(fs::symlink_status(target))) {
-        return {Status::kConflict, DisplayName(disc_.Root(), target) + " is in the way", {}, 0};
+        return {Status::kConflict, DisplayName(root_, target) + " is in the way", {}, 0};
     }
     if (!ReplaceFile(target, DecodeByteUnits(file->bytes))) {
-        return {Status::kRefused, "cannot write " + DisplayName(disc_.Root(), target), {}, 0};
+        return {Status::kRefused, "cannot write " + DisplayName(root_, target), {}, 0};
     }
     return {Status::kDone, {}, language, 0};
 }

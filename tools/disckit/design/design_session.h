@@ -38,7 +38,9 @@ class DesignSession {
 public:
     explicit DesignSession(std::filesystem::path disc);
 
-    const DiscFiles& Disc() const { return disc_; }
+    const std::filesystem::path& Root() const { return root_; }
+    // The disc folder as it is now: files added or removed since the last call are seen.
+    DiscFiles Disc() const { return DiscFiles(root_); }
     // The languages of the language list, in its order.
     std::vector<std::string> Languages() const;
     // The language's menu description as it is on disc now; nothing for a language the list
@@ -70,7 +72,7 @@ private:
     EditOutcome Apply(Step& step, bool forward);
     void Remember(Step step);
 
-    DiscFiles disc_;
+    std::filesystem::path root_;
     std::vector<Step> undo_;
     std::vector<Step> redo_;
     std::map<std::string, std::string> seen_;
