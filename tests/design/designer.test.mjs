@@ -259,4 +259,24 @@ describe('a disc written by disckit new', {timeout: 30000}, () => {
     assert.deepEqual(errors, []);
     await page.close();
   });
+
+  test('an edit made outside the designer is never overwritten, and a broken window is named', async () => {
+    const {page} = await openPage(browser, server);
+    const file = path.join(folder, 'disc', 'Menu', 'pl.dat');
+    const text = cp1250.decode(await fs.readFile(file));
+    await selectNamed(page, text, 'close');
+    const theirs = withValues(await fs.readFile(file), 'minimize', {positionX: 500});
+    await fs.writeFile(file, theirs);
+    await page.keyboard.press('ArrowRight');
+    await page.locator('#error', {hasText: 'changed on disc'}).waitFor();
+    assert.deepEqual(await fs.readFile(file), theirs);
+    await page.keyboard.press('ArrowRight');
+    await fileBecomes(file, withValues(theirs, 'close', {positionX: rectOf(text, 'close').x + 1}));
+
+    await fs.writeFile(file, encodeCp1250(cp1250.decode(await fs.readFile(file)).replace('width=640', 'width=0')));
+    await page.reload();
+    await page.locator('#error', {hasText: 'The window cannot be drawn'}).waitFor();
+    await page.locator('#findings .error', {hasText: /Menu\/pl\.dat:1\b/}).waitFor();
+    await page.close();
+  });
 });

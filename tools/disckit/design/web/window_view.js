@@ -1,5 +1,7 @@
 // The window's picture at the chosen zoom, and window coordinates for pointer events.
 
+import {showError} from './messages.js';
+
 export class WindowView extends EventTarget {
   zoom = 1;
 
@@ -18,6 +20,8 @@ export class WindowView extends EventTarget {
       const {x, y} = this.point(event);
       this.pointer.textContent = `${x}, ${y}`;
     });
+    // A picture the server cannot draw comes with a JSON answer that says why.
+    this.picture.addEventListener('error', () => this.#explain(this.picture.src));
     this.box.addEventListener('pointerleave', () => (this.pointer.textContent = ''));
     this.box.addEventListener('click', (event) => {
       if (designer.trying) designer.tryAt(this.point(event));
@@ -31,6 +35,11 @@ export class WindowView extends EventTarget {
       x: Math.floor((event.clientX - bounds.left) / this.zoom),
       y: Math.floor((event.clientY - bounds.top) / this.zoom),
     };
+  }
+
+  async #explain(address) {
+    const answer = await fetch(address).then((response) => response.json()).catch(() => ({}));
+    showError(`The window cannot be drawn: ${answer.error ?? 'the designer did not answer'}.`);
   }
 
   #setZoom(zoom) {
