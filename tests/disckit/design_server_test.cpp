@@ -80,8 +80,8 @@ TEST(RequestGuardTest, TakesOnlyTheTokenFromTheServersOwnAddress) {
     for (const Row& row : rows) {
         EXPECT_EQ(!Refusal(row.marks, token, 8080), row.taken) << row.rule;
     }
-    EXPECT_EQ(TokenFromCookie("a=b; designer_token=xyz; c=d"), "xyz");
-    EXPECT_EQ(TokenFromCookie("designer_token_x=1"), std::nullopt);
+    EXPECT_EQ(TokenFromCookie("designer_token_80=a; designer_token_8080=xyz; c=d", 8080), "xyz");
+    EXPECT_EQ(TokenFromCookie("designer_token_80800=1", 8080), std::nullopt);
     EXPECT_EQ(NewToken().size(), 64u);
     EXPECT_NE(NewToken(), NewToken());
 }

@@ -59,7 +59,7 @@ struct DesignServer::Impl {
         } else if (const std::optional<std::string> header = Header(request, "X-Designer-Token")) {
             marks.token = header;
         } else if (const std::optional<std::string> cookie = Header(request, "Cookie")) {
-            marks.token = TokenFromCookie(*cookie);
+            marks.token = TokenFromCookie(*cookie, port);
         }
         if (const std::optional<std::string> refusal = Refusal(marks, token, port)) {
             response.status = 403;
@@ -104,7 +104,7 @@ struct DesignServer::Impl {
             }
             if (name.empty()) {
                 // The page's own requests carry the token in this cookie.
-                response.set_header("Set-Cookie", "designer_token=" + token +
+                response.set_header("Set-Cookie", TokenCookieName(port) + "=" + token +
                                                       "; HttpOnly; SameSite=Strict; Path=/");
             }
             response.set_content(std::string(asset->bytes), ContentType(asset->name).c_str());

@@ -27,14 +27,16 @@ std::string NewToken() {
     return token;
 }
 
-std::optional<std::string> TokenFromCookie(std::string_view cookie) {
-    constexpr std::string_view kName = "designer_token=";
+std::string TokenCookieName(int port) { return "designer_token_" + std::to_string(port); }
+
+std::optional<std::string> TokenFromCookie(std::string_view cookie, int port) {
+    const std::string name = TokenCookieName(port) + "=";
     size_t at = 0;
     while (at < cookie.size()) {
         while (at < cookie.size() && (cookie[at] == ' ' || cookie[at] == ';')) ++at;
         const size_t end = std::min(cookie.find(';', at), cookie.size());
         const std::string_view pair = cookie.substr(at, end - at);
-        if (pair.substr(0, kName.size()) == kName) return std::string(pair.substr(kName.size()));
+        if (pair.substr(0, name.size()) == name) return std::string(pair.substr(name.size()));
         at = end;
     }
     return std::nullopt;

@@ -15,8 +15,12 @@ struct RequestMarks {
 // The session's secret: 32 random bytes in hex.
 std::string NewToken();
 
-// The token a Cookie header carries under "designer_token", if any.
-std::optional<std::string> TokenFromCookie(std::string_view cookie);
+// The name of the cookie that carries the token of the designer at the port: browsers keep
+// one set of cookies for a host whatever its port, so two designers need two names.
+std::string TokenCookieName(int port);
+
+// The token a Cookie header carries under the designer's cookie name, if any.
+std::optional<std::string> TokenFromCookie(std::string_view cookie, int port);
 
 // Why the designer refuses the request, or nothing when it takes it: it must carry the token,
 // name the server by its loopback address or "localhost" with its port (so that no other
