@@ -57,6 +57,8 @@ async function openPage(browser, server) {
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));
   await page.goto(server.url);
+  // The picture's address comes with the first view.
+  await page.locator('#picture[src]').waitFor({state: 'attached'});
   await page.locator('#picture').evaluate((img) => img.decode());
   return {page, errors};
 }

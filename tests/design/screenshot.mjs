@@ -17,6 +17,8 @@ const browser = await chromium.launch({
 try {
   const page = await browser.newPage({viewport: {width: 1320, height: 720}});
   await page.goto(server.url);
+  // The picture's address comes with the first view.
+  await page.locator('#picture[src]').waitFor({state: 'attached'});
   await page.locator('#picture').evaluate((img) => img.decode());
   const box = await page.locator('#window').boundingBox();
   await page.mouse.click(box.x + 300, box.y + 140);
