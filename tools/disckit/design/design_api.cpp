@@ -277,9 +277,11 @@ ElementKeys KeysOf(const ConfigElement& element) {
     } else if (type == "banner") {
         with({"type", "name", "text", "image", "timer"}, true);
         keys.pictureKeys["image"] = "pictures";
-    } else if (tag == "item" || tag == "menu") {
-        with({tag == "menu" ? "name" : "type", tag == "menu" ? "text" : "name", "image"}, true);
-        if (tag == "item") keys.keys.insert(keys.keys.begin() + 2, "text");
+    } else if (tag == "item") {
+        with({"type", "name", "text", "image"}, true);
+        keys.pictureKeys["image"] = "bitmaps";
+    } else if (tag == "menu") {
+        with({"name", "text", "image"}, true);
         keys.pictureKeys["image"] = "bitmaps";
     }
     return keys;
