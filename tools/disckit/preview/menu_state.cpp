@@ -38,8 +38,8 @@ bool MenuState::GoTo(const PreviewState& state) {
 }
 
 bool MenuState::Shown(size_t control) const {
-    const ControlSpec& spec = model_.controls[control];
-    return first_[control] ? view_.Shown(spec.id) : !spec.hidden;
+    const ControlSpec& made = model_.controls[control];
+    return first_[control] ? view_.Shown(made.id) : !made.hidden;
 }
 
 bool MenuState::Enabled(size_t control) const {
