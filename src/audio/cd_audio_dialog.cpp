@@ -14,6 +14,7 @@
 #include "audio/player_config.h"
 #include "audio/player_texts.h"
 #include "audio/publisher_link.h"
+#include "audio/start_button.h"
 #include "audio/system_mci.h"
 #include "controls/button_manager.h"
 
@@ -47,15 +48,6 @@ HINSTANCE InstanceOf(HWND dialog) {
 
 void ShowControl(HWND dialog, int id, bool shown) {
     ShowWindow(GetDlgItem(dialog, id), shown ? SW_SHOWNORMAL : SW_HIDE);
-}
-
-// An image button does not repaint by itself when enabled, so it is asked to.
-void EnableStart(HWND dialog, bool enabled) {
-    HWND start = GetDlgItem(dialog, player_id::kStart);
-    const bool wasEnabled = IsWindowEnabled(start) != FALSE;
-    if (wasEnabled == enabled) return;
-    EnableWindow(start, enabled);
-    InvalidateRect(start, nullptr, FALSE);
 }
 
 RECT StatusRectOf(const PlayerState& state) {
@@ -149,7 +141,7 @@ void Poll(HWND dialog, PlayerState& state) {
     const CdDisplay& display = state.cd->Display();
     ShowControl(dialog, player_id::kStart, display.startShown);
     ShowControl(dialog, player_id::kStop, display.stopShown);
-    EnableStart(dialog, display.startEnabled);
+    EnableStartButton(dialog, display.startEnabled);
     const RECT status = StatusRectOf(state);
     InvalidateRect(dialog, &status, FALSE);
 }
@@ -165,7 +157,7 @@ void OnStart(HWND dialog, PlayerState& state) {
             ReportDeviceError(dialog);
             return;
         }
-        EnableStart(dialog, state.cd->Display().startEnabled);
+        EnableStartButton(dialog, state.cd->Display().startEnabled);
     } else if (state.media) {
         state.media->Play();
         if (state.media->IsPlaying()) ShowStartOnly(dialog, false);
@@ -202,7 +194,7 @@ void OnTimer(HWND dialog, PlayerState& state, UINT_PTR timer) {
         Poll(dialog, state);
     } else if (timer == kEnableStartTimer) {
         state.cd->EnableStart();
-        EnableStart(dialog, true);
+        EnableStartButton(dialog, true);
     }
 }
 

@@ -7,15 +7,18 @@
 
 namespace {
 
+// While a control shows hover or is pressed, or the mouse moves over a window of the thread,
+// the cursor is polled every 10 ms. Otherwise a slow poll runs the same test: the cursor can
+// reach a control covered by another program's window without the thread seeing any mouse
+// message, and hover is geometric. Each tick is a wineserver round trip under Wine, so the
+// idle menu ticks ten times a second rather than a hundred.
 constexpr UINT kHoverPeriodMs = 10;
+constexpr UINT kIdlePeriodMs = 100;
 
-// One thread timer polls the hover of every live control, and only while the cursor may be
-// over one: a mouse message of this thread wakes it, and it stops once no control shows hover
-// or is pressed. A timer that never stops costs a wineserver round trip every 10 ms while the
-// menu sits idle. Hover stays geometric: a hidden or covered control under the cursor keeps it.
 struct HoverPoll {
     std::vector<HWND> controls;
     UINT_PTR timer = 0;
+    UINT period = 0;
     HHOOK mouseHook = nullptr;
 };
 
@@ -37,10 +40,26 @@ bool CursorInside(HWND window) {
     return GetCursorPos(&cursor) && CursorInside(window, cursor);
 }
 
+void CALLBACK PollHover(HWND, UINT, UINT_PTR, DWORD);
+
+// SetTimer with the running timer's id changes its period.
+void SetPollPeriod(UINT period) {
+    HoverPoll& poll = Poll();
+    if (poll.timer && poll.period == period) return;
+    poll.timer = SetTimer(nullptr, poll.timer, period, PollHover);
+    poll.period = poll.timer ? period : 0;
+}
+
 void StopHoverPoll() {
     HoverPoll& poll = Poll();
     if (poll.timer) KillTimer(nullptr, poll.timer);
     poll.timer = 0;
+    poll.period = 0;
+}
+
+// Hover of one control from the cursor; repaints it only when hover changed.
+void UpdateControlHover(HWND control, ButtonState& state, bool cursorInside) {
+    if (UpdateHover(state, cursorInside)) InvalidateRect(control, nullptr, TRUE);
 }
 
 void CALLBACK PollHover(HWND, UINT, UINT_PTR, DWORD) {
@@ -48,24 +67,20 @@ void CALLBACK PollHover(HWND, UINT, UINT_PTR, DWORD) {
     const bool known = GetCursorPos(&cursor) != FALSE;
     bool active = false;
     for (HWND control : Poll().controls) {
-        ButtonState state = UnpackButtonState(GetWindowLongPtrA(control, GWLP_USERDATA));
-        if (UpdateHover(state, known && CursorInside(control, cursor))) {
-            SetWindowLongPtrA(control, GWLP_USERDATA, PackButtonState(state));
-            InvalidateRect(control, nullptr, TRUE);
+        const LONG_PTR stored = GetWindowLongPtrA(control, GWLP_USERDATA);
+        ButtonState state = UnpackButtonState(stored);
+        UpdateControlHover(control, state, known && CursorInside(control, cursor));
+        if (const LONG_PTR packed = PackButtonState(state); packed != stored) {
+            SetWindowLongPtrA(control, GWLP_USERDATA, packed);
         }
         active = active || state.hover || state.pressed;
     }
-    if (!active) StopHoverPoll();
+    SetPollPeriod(active ? kHoverPeriodMs : kIdlePeriodMs);
 }
 
-void StartHoverPoll() {
-    HoverPoll& poll = Poll();
-    if (!poll.timer) poll.timer = SetTimer(nullptr, 0, kHoverPeriodMs, PollHover);
-}
-
-// Any window of the thread: the cursor reaches a control's rectangle only across one of them.
+// Any window of the thread: the cursor mostly reaches a control across one of them.
 LRESULT CALLBACK WakeOnMouse(int code, WPARAM wParam, LPARAM lParam) {
-    if (code >= 0) StartHoverPoll();
+    if (code >= 0) SetPollPeriod(kHoverPeriodMs);
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
@@ -76,7 +91,7 @@ void AddToHoverPoll(HWND control) {
         poll.mouseHook = SetWindowsHookExA(WH_MOUSE, WakeOnMouse, nullptr, GetCurrentThreadId());
     }
     // The cursor may rest where the control appears.
-    StartHoverPoll();
+    SetPollPeriod(kHoverPeriodMs);
 }
 
 void RemoveFromHoverPoll(HWND control) {
@@ -96,6 +111,11 @@ void HandleMessage(HWND window, UINT message, PaintControl paint, ButtonState& s
             break;
         case WM_DESTROY:
             RemoveFromHoverPoll(window);
+            break;
+        case WM_TIMER:
+            // A timer message polls this control at once; the shared poll follows it from here.
+            UpdateControlHover(window, state, CursorInside(window));
+            if (state.hover) SetPollPeriod(kHoverPeriodMs);
             break;
         case WM_LBUTTONDOWN:
             SetCapture(window);

@@ -82,8 +82,11 @@ TEST_F(HelpAndAboutScenario, HelpButtonShowsTheHelpFileWithCrLfLineEnds) {
     HWND dialog = WaitForOwnedDialog("?");
     ASSERT_NE(dialog, nullptr);
 
-    EXPECT_EQ(e2e::ControlText(e2e::ControlById(dialog, kHelpText)),
-              "Pomoc do menu\r\nZażółć gęślą jaźń\r\n\r\nKoniec\r\n");
+    HWND text = e2e::ControlById(dialog, kHelpText);
+    EXPECT_EQ(e2e::ControlText(text), "Pomoc do menu\r\nZażółć gęślą jaźń\r\n\r\nKoniec\r\n");
+    // No tab stop; the edit control itself trades WS_BORDER for a client edge.
+    EXPECT_EQ(GetWindowLongA(text, GWL_STYLE), WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE |
+                                                   ES_READONLY | ES_AUTOVSCROLL | ES_NOHIDESEL);
     ExpectCentredOverMain(dialog);
     EXPECT_FALSE(IsWindowEnabled(main_));
 

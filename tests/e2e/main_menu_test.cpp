@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "disc_pictures.h"
 #include "harness/input.h"
 #include "harness/message_box.h"
+#include "harness/polling.h"
 #include "harness/window_probe.h"
 #include "main_menu_scenario.h"
 
@@ -70,6 +73,39 @@ TEST_F(MainMenuTest, HoverFollowsTheRealCursorAndLightsAButtonShownUnderIt) {
     ASSERT_TRUE(PostMessageA(Main(), WM_COMMAND, kManual, 0));
     ASSERT_TRUE(WaitFor([&] { return IsShown(control::kRun); }));
     EXPECT_TRUE(ButtonLooks(control::kRun, kButtonHover));
+    CloseByButton();
+}
+
+// Another program's topmost window over the left half of "install", reaching past it: the
+// menu's thread sees no mouse message while the cursor crosses it, yet hover is geometric.
+TEST_F(MainMenuTest, HoverSeesTheCursorOverAButtonCoveredByAnotherWindow) {
+    StartMenu();
+    ASSERT_NE(WaitForMainWindow(), nullptr);
+    const Place button = PlaceOf(control::kInstall);
+    const POINT corner = OnScreen({button.x - 40, button.y - 20});
+    HWND cover =
+        CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE,
+                        corner.x, corner.y, 40 + button.width / 2, button.height + 40, nullptr,
+                        nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(cover, nullptr);
+    HWND install = Control(control::kInstall);
+    auto hover = [install] { return (GetWindowLongPtrA(install, GWLP_USERDATA) & 0xFFFF) != 0; };
+    const POINT covered = OnScreen({button.x + button.width / 4, button.y + button.height / 2});
+    const POINT besideButton = OnScreen({button.x - 20, button.y + button.height / 2});
+    constexpr std::chrono::milliseconds kHalfASecond{500};
+
+    Sleep(300);
+    ASSERT_TRUE(e2e::MoveCursorTo(covered));
+    EXPECT_TRUE(e2e::WaitUntil(kHalfASecond, hover));
+    EXPECT_TRUE(ScreenShows({button.x + button.width - 4, button.y + 3}, kButtonHover));
+    ASSERT_TRUE(e2e::MoveCursorTo(besideButton));
+    EXPECT_TRUE(e2e::WaitUntil(kHalfASecond, [&] { return !hover(); }));
+
+    // A timer message polls the button there and then.
+    ASSERT_TRUE(e2e::MoveCursorTo(covered));
+    SendMessageA(install, WM_TIMER, 1, 0);
+    EXPECT_TRUE(hover());
+    DestroyWindow(cover);
     CloseByButton();
 }
 
