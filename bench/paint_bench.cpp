@@ -1,7 +1,9 @@
-// Painting the main menu: one full composition at the window's size and one banner tick (as the
-// banner's timer does it, children under the banner included), in
-// microseconds, against the floor of copying one window-sized bitmap to the window. Run in a
-// disc folder whose Menu\en.dat has four banners, with the bench beside the disc's Menu.
+// Painting the main menu, in microseconds: one full composition at the window's size against
+// the floor of copying one window-sized bitmap to the window, and one tick of the first
+// banner (its timer's message, which must leave nothing to paint: the window's update region
+// is read once the ticks are done) against taking the window's
+// device context, copying a bitmap of the banner's size to its place and giving it back.
+// Run in a disc folder whose Menu\en.dat has banners, with the bench beside the disc's Menu.
 // Also counts the GDI objects the paints leave behind.
 #include <windows.h>
 
@@ -12,6 +14,7 @@
 
 #include "app/handles.h"
 #include "config/config_document.h"
+#include "menu/menu_model.h"
 #include "menu/menu_window.h"
 
 HINSTANCE g_instance = nullptr;
@@ -64,7 +67,8 @@ int main() {
     PumpPending();
     HWND window = menu.Handle();
 
-    // The floor: one window-sized copy from a memory bitmap, as every paint ends.
+    // The floors: a bitmap copied to the window, at the window's size and at the banner's.
+    const ControlRect banner = BuildMenuModel(document).banners.at(0).rect;
     const double floor = [&] {
         WindowDc screen(window);
         UniqueMemoryDc memory(CreateCompatibleDC(screen.Get()));
@@ -73,21 +77,32 @@ int main() {
         return MedianMicroseconds(
             [&] { BitBlt(screen.Get(), 0, 0, width, height, memory.Get(), 0, 0, SRCCOPY); });
     }();
+    const double bannerFloor = [&] {
+        UniqueMemoryDc memory(CreateCompatibleDC(nullptr));
+        UniqueBitmap bitmap(
+            CreateCompatibleBitmap(WindowDc(window).Get(), banner.width, banner.height));
+        SelectGuard select(memory.Get(), bitmap.Get());
+        return MedianMicroseconds([&] {
+            WindowDc screen(window);
+            BitBlt(screen.Get(), banner.x, banner.y, banner.width, banner.height, memory.Get(), 0,
+                   0, SRCCOPY);
+        });
+    }();
 
     const DWORD objectsBefore = GdiObjects();
     // The window's own composition; its children have paints of their own.
     const double full = MedianMicroseconds([&] {
         RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_NOCHILDREN | RDW_UPDATENOW);
     });
-    const double tick = MedianMicroseconds([&] {
-        SendMessageA(window, WM_TIMER, 1, 0);
-        UpdateWindow(window);
-    });
+    const double tick = MedianMicroseconds([&] { SendMessageA(window, WM_TIMER, 1, 0); });
+    const bool leftToPaint = GetUpdateRect(window, nullptr, FALSE) != FALSE;
     const DWORD objectsAfter = GdiObjects();
 
     std::printf("floor_blit_us=%.1f\n", floor);
+    std::printf("banner_blit_us=%.1f\n", bannerFloor);
     std::printf("full_composition_us=%.1f\n", full);
     std::printf("banner_tick_us=%.1f\n", tick);
+    std::printf("tick_left_to_paint=%d\n", leftToPaint ? 1 : 0);
     std::printf("gdi_objects_left=%ld\n", static_cast<long>(objectsAfter - objectsBefore));
     DestroyWindow(window);
     return 0;

@@ -66,6 +66,8 @@ using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 class WindowDc {
 public:
     explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    // GetDCEx's flags, DCX_CLIPCHILDREN for one.
+    WindowDc(HWND window, DWORD flags) : window_(window), dc_(GetDCEx(window, nullptr, flags)) {}
     ~WindowDc() {
         if (dc_) ReleaseDC(window_, dc_);
     }
@@ -109,4 +111,39 @@ public:
 private:
     HDC dc_;
     HGDIOBJ previous_;
+};
+
+// A memory device context that holds one bitmap selected for its whole life, so that paints
+// copy from it without selecting anything: under Wine each selection costs about as much as
+// the copy of a whole banner. The bitmap must outlive it; it is selected out before the
+// context is deleted.
+class BitmapDc {
+public:
+    BitmapDc() = default;
+    explicit BitmapDc(HBITMAP bitmap) : dc_(CreateCompatibleDC(nullptr)) {
+        if (dc_) previous_ = SelectObject(dc_.Get(), bitmap);
+    }
+    ~BitmapDc() { SelectBack(); }
+    BitmapDc(BitmapDc&& other) noexcept
+        : dc_(std::move(other.dc_)), previous_(std::exchange(other.previous_, nullptr)) {}
+    BitmapDc& operator=(BitmapDc&& other) noexcept {
+        if (this != &other) {
+            SelectBack();
+            dc_ = std::move(other.dc_);
+            previous_ = std::exchange(other.previous_, nullptr);
+        }
+        return *this;
+    }
+
+    HDC Get() const { return dc_.Get(); }
+    explicit operator bool() const { return static_cast<bool>(dc_); }
+
+private:
+    void SelectBack() {
+        if (dc_ && previous_) SelectObject(dc_.Get(), previous_);
+        previous_ = nullptr;
+    }
+
+    UniqueMemoryDc dc_;
+    HGDIOBJ previous_ = nullptr;
 };

@@ -65,7 +65,7 @@ void MenuWindow::CreateControl(const ControlSpec& control) {
 }
 
 void MenuWindow::AddBanner(const BannerSpec& layout) {
-    Banner banner{layout, nullptr, 0, 1};
+    Banner banner{layout, nullptr, 0, 1, {}};
     if (!layout.image.empty()) {
         try {
             banner.picture = std::make_unique<Picture>();
@@ -77,6 +77,7 @@ void MenuWindow::AddBanner(const BannerSpec& layout) {
         banner.picture->Load(window_, programFolder_ + layout.image);
         if (banner.picture->Bitmap()) {
             banner.frameCount = FrameCount(banner.picture->Width(), layout.rect.width);
+            banner.source = BitmapDc(banner.picture->Bitmap());
         } else {
             banner.picture.reset();
         }

@@ -11,7 +11,6 @@ MenuWindow::MenuWindow() { buttons_.RegisterButtonClass(GetModuleHandleA(nullptr
 
 MenuWindow::~MenuWindow() {
     if (window_) KillTimer(window_, 1);
-    if (backBuffer_ && previousBitmap_) SelectObject(backBuffer_.Get(), previousBitmap_);
     buttons_.ReleaseImages();
 }
 
@@ -28,7 +27,9 @@ void MenuWindow::OnCreate() {
     outro_ = options.outro;
 
     programFolder_ = ProgramFolder(instance_);
+    backgroundSource_ = {};
     background_.Load(window_, programFolder_ + "Menu\\menumain.jpg");
+    if (background_.Bitmap()) backgroundSource_ = BitmapDc(background_.Bitmap());
     MarkStartup(StartupMark::BackgroundLoaded);
     CreateBackBuffer();
     BuildMenu();
@@ -36,10 +37,9 @@ void MenuWindow::OnCreate() {
 }
 
 void MenuWindow::CreateBackBuffer() {
-    backBuffer_.Reset(CreateCompatibleDC(nullptr));
     WindowDc windowDc(window_);
     backBitmap_.Reset(CreateCompatibleBitmap(windowDc.Get(), width_, height_));
-    previousBitmap_ = SelectObject(backBuffer_.Get(), backBitmap_.Get());
+    backBuffer_ = BitmapDc(backBitmap_.Get());
 }
 
 void MenuWindow::RunMessageLoop() {

@@ -44,6 +44,7 @@ private:
         std::unique_ptr<Picture> picture;  // none when the banner has no picture
         int frame = 0;
         int frameCount = 1;
+        BitmapDc source;  // the picture's strip, selected once
     };
 
     void CreateControl(const ControlSpec& control);
@@ -51,7 +52,9 @@ private:
     void CreateBackBuffer();
     void AdvanceBanner(WPARAM timer);
     LRESULT ColourField(HDC dc, HWND field);
-    void InvalidateBanner(const Banner& banner);
+    static RECT BannerArea(const Banner& banner);
+    // Composes the part of the window in the back buffer.
+    void Compose(const RECT& area);
     void SetScreenImage(HWND screen, HBITMAP bitmap);
 
     // MenuView
@@ -82,6 +85,7 @@ private:
     int hoveredBanner_ = -1;
 
     Picture background_;
+    BitmapDc backgroundSource_;
     Picture screenshot_;
     HBITMAP screenImage_ = nullptr;  // the screenshot's bitmap as given to the field
     HWND titleField_ = nullptr;
@@ -92,6 +96,5 @@ private:
 
     // The back buffer every paint is composed in: the bitmap outlives its context.
     UniqueBitmap backBitmap_;
-    UniqueMemoryDc backBuffer_;
-    HGDIOBJ previousBitmap_ = nullptr;
+    BitmapDc backBuffer_;
 };

@@ -75,7 +75,12 @@ TEST_F(BannerTest, ListBannerIsLeftOutWhileMenuPelneIsCurrent) {
     CloseByButton();
 }
 
+// A button over the banner's corner stays on top of every frame.
 TEST_F(BannerTest, AnimatedBannerShowsItsFramesInTurn) {
+    constexpr int kMinimize = 1001;
+    AddToMenuDescription(
+        "<item type=button name=minimize image=\"Menu\\min.bmp\" "
+        "positionX=208 positionY=64 width=16 height=16/>\n");
     StartMenu();
     ASSERT_NE(WaitForMainWindow(), nullptr);
 
@@ -84,6 +89,7 @@ TEST_F(BannerTest, AnimatedBannerShowsItsFramesInTurn) {
     for (size_t i = 1; i < frames.size(); ++i) {
         EXPECT_EQ(frames[i], (frames[i - 1] + 1) % 4) << "change " << i;
     }
+    EXPECT_TRUE(ButtonLooks(kMinimize, kButtonNormal));
 
     CloseByButton();
 }
