@@ -55,6 +55,7 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
 // Splits at LF and drops one CR before it, so a CR LF file gives the same lines everywhere.
 std::vector<std::string> SplitTextLines(std::string_view text) {
     std::vector<std::string> lines;
+    lines.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     while (!text.empty()) {
         const size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);

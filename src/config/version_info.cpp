@@ -15,7 +15,9 @@ bool VersionInfo::Load(const std::string& path) {
 bool VersionInfo::Parse(std::string_view text) {
     const size_t before = lines_.size();
     try {
-        for (const std::string& line : SplitTextLines(text)) {
+        const std::vector<std::string> split = SplitTextLines(text);
+        lines_.reserve(before + split.size());
+        for (const std::string& line : split) {
             Line entry;
             const size_t separator = line.find('=');
             entry.key = line.substr(0, separator);
