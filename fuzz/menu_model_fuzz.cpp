@@ -4,9 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <set>
+#include <string>
 
 #include "config/config_document.h"
-#include "fuzz_file.h"
 #include "menu/menu_ids.h"
 #include "menu/menu_model.h"
 #include "menu/menu_navigator.h"
@@ -50,7 +50,7 @@ void CheckPage(const MenuNavigator& navigator, const VisibleButtons& view) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ConfigDocument document;
-    document.LoadText(WriteFuzzFile("en.dat", data, size));
+    document.ParseText(std::string(reinterpret_cast<const char*>(data), size));
     const MenuModel model = BuildMenuModel(document);
     for (const Menu& menu : model.menus) {
         for (size_t i = 0; i < menu.applications.size(); ++i) {

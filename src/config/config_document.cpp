@@ -11,10 +11,13 @@
 
 int ConfigDocument::LoadText(const std::string& path) {
     std::optional<std::string> text = ReadTextFile(path);
-    if (!text) return -1;
+    return text ? ParseText(std::move(*text)) : -1;
+}
+
+int ConfigDocument::ParseText(std::string text) {
     try {
-        EndLinesWithLf(*text);
-        Adopt(std::move(*text));
+        EndLinesWithLf(text);
+        Adopt(std::move(text));
         return 0;
     } catch (const std::bad_alloc&) {
         return -1;
@@ -23,9 +26,12 @@ int ConfigDocument::LoadText(const std::string& path) {
 
 int ConfigDocument::LoadBinary(const std::string& path) {
     const std::optional<std::string> units = ReadFileBytes(path);
-    if (!units) return -1;
+    return units ? ParseBinary(*units) : -1;
+}
+
+int ConfigDocument::ParseBinary(std::string_view units) {
     try {
-        Adopt(DecodeByteUnits(*units));
+        Adopt(DecodeByteUnits(units));
         return 0;
     } catch (const std::bad_alloc&) {
         return -1;
@@ -35,10 +41,11 @@ int ConfigDocument::LoadBinary(const std::string& path) {
 int ConfigDocument::SaveBinary(const std::string& path) const {
     UniqueFile file = OpenFile(path, "wb");
     if (!file) return -1;
-    const std::string units = EncodeByteUnits(text_);
-    const bool written = WriteAll(file.get(), units);
+    const bool written = WriteAll(file.get(), ByteWiseForm());
     return std::fclose(file.release()) == 0 && written ? 0 : -1;
 }
+
+std::string ConfigDocument::ByteWiseForm() const { return EncodeByteUnits(text_); }
 
 unsigned ConfigDocument::ElementCount() const { return static_cast<unsigned>(elements_.size()); }
 

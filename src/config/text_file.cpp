@@ -8,22 +8,6 @@
 
 #include "config/file_handle.h"
 
-namespace {
-
-// Splits at LF and drops one CR before it, so a CR LF file gives the same lines everywhere.
-template <class TakeLine>
-void SplitLines(std::string_view bytes, TakeLine takeLine) {
-    while (!bytes.empty()) {
-        const size_t end = bytes.find('\n');
-        std::string_view line = bytes.substr(0, end);
-        if (end != std::string_view::npos && line.ends_with('\r')) line.remove_suffix(1);
-        takeLine(line);
-        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
-    }
-}
-
-}  // namespace
-
 std::optional<std::string> ReadFileBytes(const std::string& path, std::uint64_t limit) {
     const UniqueFile file = OpenFile(path, "rb");
     if (!file) return std::nullopt;
@@ -59,15 +43,27 @@ std::optional<std::string> ReadTextFile(const std::string& path) {
 }
 
 std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
-    std::optional<std::string> bytes = ReadTextFile(path);
-    if (!bytes) return std::nullopt;
+    const std::optional<std::string> text = ReadTextFile(path);
+    if (!text) return std::nullopt;
     try {
-        std::vector<std::string> lines;
-        SplitLines(*bytes, [&](std::string_view line) { lines.emplace_back(line); });
-        return lines;
+        return SplitTextLines(*text);
     } catch (const std::bad_alloc&) {
         return std::nullopt;
     }
+}
+
+// Splits at LF and drops one CR before it, so a CR LF file gives the same lines everywhere.
+std::vector<std::string> SplitTextLines(std::string_view text) {
+    std::vector<std::string> lines;
+    lines.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+    while (!text.empty()) {
+        const size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        if (end != std::string_view::npos && line.ends_with('\r')) line.remove_suffix(1);
+        lines.emplace_back(line);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    }
+    return lines;
 }
 
 // In place, so a large file needs no second buffer.

@@ -4,6 +4,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The largest configuration, version or help file the menu reads. A larger one reads as a
@@ -24,10 +25,13 @@ std::optional<std::string> ReadFileBytes(const std::string& path,
 // The file as text mode reads it: its bytes up to the first Ctrl-Z, line ends as they are.
 std::optional<std::string> ReadTextFile(const std::string& path);
 
-// The lines of a text file, split at LF with one CR before the LF removed; a last line
-// without a line end counts too. Nothing when the file cannot be read or its lines do not
-// fit in memory.
+// The lines of a text file, split by SplitTextLines. Nothing when the file cannot be read or
+// its lines do not fit in memory.
 std::optional<std::vector<std::string>> ReadTextLines(const std::string& path);
 
-// Ends every line of the text, split as ReadTextLines splits them, with one LF.
+// The lines of the text, split at LF with one CR before the LF removed; a last line without a
+// line end counts too. Throws std::bad_alloc.
+std::vector<std::string> SplitTextLines(std::string_view text);
+
+// Ends every line of the text, split as SplitTextLines splits them, with one LF.
 void EndLinesWithLf(std::string& text);

@@ -8,11 +8,16 @@
 
 bool VersionInfo::Load(const std::string& path) {
     path_ = path;
+    const std::optional<std::string> text = ReadTextFile(path);
+    return text && Parse(*text);
+}
+
+bool VersionInfo::Parse(std::string_view text) {
     const size_t before = lines_.size();
     try {
-        const std::optional<std::vector<std::string>> text = ReadTextLines(path);
-        if (!text) return false;
-        for (const std::string& line : *text) {
+        const std::vector<std::string> split = SplitTextLines(text);
+        lines_.reserve(before + split.size());
+        for (const std::string& line : split) {
             Line entry;
             const size_t separator = line.find('=');
             entry.key = line.substr(0, separator);
@@ -49,6 +54,15 @@ bool VersionInfo::Load(const std::string& path) {
 }
 
 bool VersionInfo::Save() const {
+    const std::string text = SavedText();
+    // Text mode, so Windows writes CR LF line ends.
+    UniqueFile file = OpenFile(path_, "w");
+    if (!file) return false;
+    const bool written = WriteAll(file.get(), text);
+    return std::fclose(file.release()) == 0 && written;
+}
+
+std::string VersionInfo::SavedText() const {
     std::string text;
     for (const Line& entry : lines_) {
         text += entry.key;
@@ -68,9 +82,5 @@ bool VersionInfo::Save() const {
         }
         text += '\n';
     }
-    // Text mode, so Windows writes CR LF line ends.
-    UniqueFile file = OpenFile(path_, "w");
-    if (!file) return false;
-    const bool written = WriteAll(file.get(), text);
-    return std::fclose(file.release()) == 0 && written;
+    return text;
 }

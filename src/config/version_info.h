@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // "version.dat": key=value lines giving the product title and a three-part version.
@@ -18,8 +19,13 @@ public:
     // True when the file could be opened and read (text mode: up to its first Ctrl-Z); the
     // last line of a known key wins. False changes nothing.
     bool Load(const std::string& path);
+    // From the file's text as ReadTextFile gives it; false, changing nothing, when its lines
+    // do not fit in memory.
+    bool Parse(std::string_view text);
     // Writes the lines back with the current fields in the known keys' lines.
     bool Save() const;
+    // What Save writes, each line ended by LF.
+    std::string SavedText() const;
 
     // Where Load traces each line read (standard output at first); null for no trace.
     void SetTrace(std::FILE* trace) { trace_ = trace; }

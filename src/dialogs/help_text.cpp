@@ -1,6 +1,7 @@
 #include "dialogs/help_text.h"
 
 #include <new>
+#include <utility>
 
 #include "config/text_file.h"
 
@@ -9,18 +10,21 @@ std::string HelpFileName(std::string_view language) {
 }
 
 std::optional<std::string> ReadHelpFile(const std::string& path) {
-    std::optional<std::string> bytes = ReadTextFile(path);
-    if (!bytes) return std::nullopt;
+    std::optional<std::string> text = ReadTextFile(path);
+    return text ? ParseHelpText(std::move(*text)) : std::nullopt;
+}
+
+std::optional<std::string> ParseHelpText(std::string text) {
     try {
         // The edit control wants CR LF: after EndLinesWithLf every LF ends a line.
-        EndLinesWithLf(*bytes);
-        std::string text;
-        text.reserve(bytes->size() + bytes->size() / 16);
-        for (const char c : *bytes) {
-            if (c == '\n') text += '\r';
-            text += c;
+        EndLinesWithLf(text);
+        std::string shown;
+        shown.reserve(text.size() + text.size() / 16);
+        for (const char c : text) {
+            if (c == '\n') shown += '\r';
+            shown += c;
         }
-        return text;
+        return shown;
     } catch (const std::bad_alloc&) {
         return std::nullopt;
     }

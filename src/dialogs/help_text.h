@@ -17,5 +17,9 @@ std::string HelpFileName(std::string_view language);
 // be opened, is too large or does not fit in memory.
 std::optional<std::string> ReadHelpFile(const std::string& path);
 
+// The help text from the file's text as ReadTextFile gives it. Nothing when it does not fit
+// in memory.
+std::optional<std::string> ParseHelpText(std::string text);
+
 // What the help dialog shows for the language, or for no language at all.
 std::string HelpText(const std::string* language);

@@ -98,6 +98,23 @@ TEST_F(ConfigDocumentTest, SaveBinaryWritesSignExtendedUnitsThatLoadBack) {
     EXPECT_EQ(copy.Elements().size(), 1u);
 }
 
+TEST_F(ConfigDocumentTest, BytesParseAsTheirFilesLoad) {
+    const std::string text = "<a x=1/>\r\n<b y=\"\xB3\"/>";
+    ConfigDocument loaded;
+    ASSERT_EQ(loaded.LoadText(dir_.Write("a.dat", text + "\x1a<c/>")), 0);
+    ConfigDocument parsed;
+    ASSERT_EQ(parsed.ParseText(text), 0);
+    EXPECT_EQ(parsed.Text(), loaded.Text());
+    EXPECT_EQ(parsed.Elements(), loaded.Elements());
+
+    const std::string path = dir_.Path("a.bin");
+    ASSERT_EQ(loaded.SaveBinary(path), 0);
+    EXPECT_EQ(loaded.ByteWiseForm(), TempDir::Read(path));
+    ConfigDocument units;
+    ASSERT_EQ(units.ParseBinary(TempDir::Read(path)), 0);
+    EXPECT_EQ(units.Elements(), loaded.Elements());
+}
+
 TEST_F(ConfigDocumentTest, SaveBinaryIntoMissingFolderFails) {
     ConfigDocument document;
     EXPECT_EQ(document.SaveBinary(dir_.Path("no/such/folder/menu.bin")), -1);

@@ -92,6 +92,7 @@ TEST_F(VersionInfoTest, SaveWritesCurrentFieldsIntoKnownLinesOnly) {
     std::string saved = TempDir::Read(dir_.Path("version.dat"));
     std::erase(saved, '\r');
     EXPECT_EQ(saved, "# build notes\nTitle=New\nBuild=-12\nVendor=a=b\n");
+    EXPECT_EQ(version.SavedText(), saved);
 
     VersionInfo reread;
     reread.SetTrace(nullptr);
