@@ -8,17 +8,19 @@
 namespace {
 
 // While a control shows hover or is pressed, or the mouse moves over a window of the thread,
-// the cursor is polled every 10 ms. Otherwise a slow poll runs the same test: the cursor can
-// reach a control covered by another program's window without the thread seeing any mouse
-// message, and hover is geometric. Each tick is a wineserver round trip under Wine, so the
-// idle menu ticks ten times a second rather than a hundred.
+// the cursor is polled every 10 ms. Otherwise a slow poll runs the same test, once there was
+// input since its last tick: the cursor can reach a control covered by another program's
+// window without the thread seeing any mouse message, and hover is geometric. Each tick costs
+// wineserver round trips under Wine, and a cursor query an X one besides, so the idle menu
+// ticks five times a second rather than a hundred and asks for the cursor only after input.
 constexpr UINT kHoverPeriodMs = 10;
-constexpr UINT kIdlePeriodMs = 100;
+constexpr UINT kIdlePeriodMs = 200;
 
 struct HoverPoll {
     std::vector<HWND> controls;
     UINT_PTR timer = 0;
     UINT period = 0;
+    DWORD lastInput = 0;
     HHOOK mouseHook = nullptr;
 };
 
@@ -63,10 +65,16 @@ void UpdateControlHover(HWND control, ButtonState& state, bool cursorInside) {
 }
 
 void CALLBACK PollHover(HWND, UINT, UINT_PTR, DWORD) {
+    HoverPoll& poll = Poll();
+    LASTINPUTINFO input{sizeof(input), 0};
+    if (GetLastInputInfo(&input)) {
+        if (poll.period == kIdlePeriodMs && input.dwTime == poll.lastInput) return;
+        poll.lastInput = input.dwTime;
+    }
     POINT cursor;
     const bool known = GetCursorPos(&cursor) != FALSE;
     bool active = false;
-    for (HWND control : Poll().controls) {
+    for (HWND control : poll.controls) {
         const LONG_PTR stored = GetWindowLongPtrA(control, GWLP_USERDATA);
         ButtonState state = UnpackButtonState(stored);
         UpdateControlHover(control, state, known && CursorInside(control, cursor));

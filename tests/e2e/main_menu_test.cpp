@@ -50,7 +50,7 @@ protected:
 
 using StartupMessageTest = MainMenuTest;
 
-// The hover poll sleeps while the cursor is away from every button: what the user sees must
+// The hover poll slows down while the cursor is away from every button: what the user sees must
 // not tell.
 TEST_F(MainMenuTest, HoverFollowsTheRealCursorAndLightsAButtonShownUnderIt) {
     StartMenu();
