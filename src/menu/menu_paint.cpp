@@ -6,26 +6,30 @@
 // the part to draw is composed and copied.
 void MenuWindow::OnPaint() {
     PaintScope paint(window_);
-    const RECT& area = paint.Area();
-    Compose(area);
-    BitBlt(paint.Dc(), area.left, area.top, area.right - area.left, area.bottom - area.top,
-           backBuffer_.Get(), area.left, area.top, SRCCOPY);
+    ShowArea(paint.Dc(), paint.Area());
     MarkStartup(StartupMark::MainWindowPainted);
 }
 
-void MenuWindow::Compose(const RECT& area) {
+void MenuWindow::ShowArea(HDC dc, const RECT& area) {
     HDC back = backBuffer_.Get();
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
     IntersectClipRect(back, area.left, area.top, area.right, area.bottom);
-    PatBlt(back, area.left, area.top, area.right - area.left, area.bottom - area.top, WHITENESS);
+    PatBlt(back, area.left, area.top, width, height, WHITENESS);
     DrawContents(back);
     SelectClipRgn(back, nullptr);
+    BitBlt(dc, area.left, area.top, width, height, back, area.left, area.top, SRCCOPY);
+}
+
+const Menu* MenuWindow::CurrentMenu() const {
+    return navigator_ ? navigator_->CurrentMenu() : nullptr;
 }
 
 void MenuWindow::DrawContents(HDC dc) {
     if (backgroundSource_) {
         BitBlt(dc, 0, 0, width_, height_, backgroundSource_.Get(), 0, 0, SRCCOPY);
     }
-    const Menu* current = navigator_ ? navigator_->CurrentMenu() : nullptr;
+    const Menu* current = CurrentMenu();
     for (const Banner& banner : banners_) {
         if (!banner.source || !IsBannerDrawn(banner.layout, current)) continue;
         const ControlRect& r = banner.layout.rect;
@@ -41,13 +45,9 @@ void MenuWindow::AdvanceBanner(WPARAM timer) {
     if (timer == 0 || timer > banners_.size()) return;
     Banner& banner = banners_[timer - 1];
     banner.frame = NextFrame(banner.frame, banner.frameCount);
-    const Menu* current = navigator_ ? navigator_->CurrentMenu() : nullptr;
-    if (!banner.source || !IsBannerDrawn(banner.layout, current)) return;
-    const RECT area = BannerArea(banner);
-    Compose(area);
+    if (!banner.source || !IsBannerDrawn(banner.layout, CurrentMenu())) return;
     WindowDc window(window_, DCX_CACHE | DCX_CLIPCHILDREN);
-    BitBlt(window.Get(), area.left, area.top, area.right - area.left, area.bottom - area.top,
-           backBuffer_.Get(), area.left, area.top, SRCCOPY);
+    ShowArea(window.Get(), BannerArea(banner));
 }
 
 RECT MenuWindow::BannerArea(const Banner& banner) {

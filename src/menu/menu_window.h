@@ -53,8 +53,9 @@ private:
     void AdvanceBanner(WPARAM timer);
     LRESULT ColourField(HDC dc, HWND field);
     static RECT BannerArea(const Banner& banner);
-    // Composes the part of the window in the back buffer.
-    void Compose(const RECT& area);
+    // Composes the part of the window in the back buffer and copies it to the context.
+    void ShowArea(HDC dc, const RECT& area);
+    const Menu* CurrentMenu() const;
     void SetScreenImage(HWND screen, HBITMAP bitmap);
 
     // MenuView
