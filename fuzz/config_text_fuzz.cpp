@@ -15,7 +15,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (unsigned j = 0; j <= element.AttributeCount(); ++j) {
             element.AttributeValue(element.AttributeName(j));
         }
-        document.FindElement(element.Name(), element);
+    }
+    // A lookup by name finds the last element of that name.
+    if (document.ElementCount() > 0) {
+        const ConfigElement& last = document.Elements().back();
+        document.FindElement(last.Name(), element);
+        if (element != last) __builtin_trap();
     }
     return 0;
 }

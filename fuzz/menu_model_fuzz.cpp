@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <set>
 #include <string>
+#include <vector>
 
 #include "config/config_document.h"
 #include "menu/menu_ids.h"
@@ -16,8 +16,16 @@ namespace {
 
 class VisibleButtons : public MenuView {
 public:
-    void ShowButton(int id) override { visible.insert(id); }
-    void HideButton(int id) override { visible.erase(id); }
+    // A sorted vector: a set would allocate a node for every button shown.
+    void ShowButton(int id) override {
+        const auto at = std::lower_bound(visible.begin(), visible.end(), id);
+        if (at == visible.end() || *at != id) visible.insert(at, id);
+    }
+    void HideButton(int id) override {
+        const auto at = std::lower_bound(visible.begin(), visible.end(), id);
+        if (at != visible.end() && *at == id) visible.erase(at);
+    }
+    bool Visible(int id) const { return std::binary_search(visible.begin(), visible.end(), id); }
     void EnableButton(int) override {}
     void DisableButton(int) override {}
     void ShowApplication(const Application&) override {}
@@ -31,7 +39,7 @@ public:
     void OpenInfo() override {}
     void OpenAudioPlayer() override {}
 
-    std::set<int> visible;
+    std::vector<int> visible;
 };
 
 void CheckPage(const MenuNavigator& navigator, const VisibleButtons& view) {
@@ -42,7 +50,7 @@ void CheckPage(const MenuNavigator& navigator, const VisibleButtons& view) {
     const size_t first = static_cast<size_t>(navigator.PageIndex()) * perPage;
     for (size_t i = 0; i < n; ++i) {
         const bool onPage = i >= first && i < first + perPage;
-        if (onPage != view.visible.contains(menu->applications[i].id)) __builtin_trap();
+        if (onPage != view.Visible(menu->applications[i].id)) __builtin_trap();
     }
 }
 

@@ -18,7 +18,7 @@ public:
     ConfigElement() = default;
     ConfigElement(std::string name, std::vector<ConfigAttribute> attributes);
 
-    std::string Name() const { return name_; }
+    const std::string& Name() const { return name_; }
     void SetName(std::string name) { name_ = std::move(name); }
 
     unsigned AttributeCount() const;

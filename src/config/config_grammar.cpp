@@ -29,7 +29,10 @@ ConfigElement MakeElement(std::string_view elementText, ItemSpans& scratch) {
 }  // namespace
 
 std::vector<ConfigElement> ParseElements(std::string_view text) {
+    size_t count = 0;
+    ScanElements(text, [&](const ElementSpan&) { ++count; });
     std::vector<ConfigElement> elements;
+    elements.reserve(count);
     ItemSpans scratch;
     ScanElements(text, [&](const ElementSpan& span) {
         elements.push_back(MakeElement(text.substr(span.textBegin, span.textLength), scratch));

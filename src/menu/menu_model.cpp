@@ -1,6 +1,7 @@
 #include "menu/menu_model.h"
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <string_view>
 
@@ -11,6 +12,24 @@
 
 namespace {
 
+// The value of the first item of each key, or null where the element has none; one pass.
+template <size_t N>
+std::array<const std::string*, N> FirstValues(const ConfigElement& element,
+                                              const std::array<std::string_view, N>& keys) {
+    std::array<const std::string*, N> first{};
+    for (const ConfigAttribute& attribute : element.Attributes()) {
+        for (size_t k = 0; k < N; ++k) {
+            if (attribute.key == keys[k]) {
+                if (!first[k]) first[k] = &attribute.value;
+                break;
+            }
+        }
+    }
+    return first;
+}
+
+std::string CopyOf(const std::string* value) { return value ? *value : std::string(); }
+
 // The attributes an "item", "menu" or "menuitem" element may carry; the first of a key counts.
 struct ItemAttributes {
     std::string type, name, parent, text, image, bgcolor;
@@ -18,23 +37,40 @@ struct ItemAttributes {
     int timer = -1;
     int maxItems = 0;
 
+    // One pass over the element's items.
     explicit ItemAttributes(const ConfigElement& element) {
-        auto value = [&](std::string_view key) { return element.AttributeValue(key); };
-        auto number = [&](std::string_view key) { return ReadDecimal(value(key)); };
-        type = value("type");
-        name = value("name");
-        parent = value("parent");
-        text = value("text");
-        image = value("image");
-        bgcolor = value("bgcolor");
-        rect = {number("positionX"), number("positionY"), number("width"), number("height")};
-        maxItems = number("maxitems");
+        enum Key {
+            kType,
+            kName,
+            kParent,
+            kText,
+            kImage,
+            kBgcolor,
+            kX,
+            kY,
+            kWidth,
+            kHeight,
+            kMaxItems,
+            kTimer,
+            kKeyCount
+        };
+        static constexpr std::array<std::string_view, kKeyCount> kKeys = {
+            "type",      "name",      "parent", "text",   "image",    "bgcolor",
+            "positionX", "positionY", "width",  "height", "maxitems", "timer"};
+        const auto first = FirstValues(element, kKeys);
+        auto number = [&](Key key) {
+            return ReadDecimal(first[key] ? std::string_view(*first[key]) : std::string_view());
+        };
+        type = CopyOf(first[kType]);
+        name = CopyOf(first[kName]);
+        parent = CopyOf(first[kParent]);
+        text = CopyOf(first[kText]);
+        image = CopyOf(first[kImage]);
+        bgcolor = CopyOf(first[kBgcolor]);
+        rect = {number(kX), number(kY), number(kWidth), number(kHeight)};
+        maxItems = number(kMaxItems);
         // A missing timer means a still banner; a present one is read as written.
-        const auto& attributes = element.Attributes();
-        if (std::any_of(attributes.begin(), attributes.end(),
-                        [](const ConfigAttribute& a) { return a.key == "timer"; })) {
-            timer = number("timer");
-        }
+        if (first[kTimer]) timer = number(kTimer);
     }
 };
 
@@ -77,7 +113,7 @@ public:
 
     void Add(const ConfigElement& element, size_t index) {
         element_ = index;
-        const std::string tag = element.Name();
+        const std::string& tag = element.Name();
         if (tag == "item" || tag == "menu" || tag == "menuitem") {
             AddItem(tag, ItemAttributes(element));
         } else if (tag == "application") {
@@ -151,12 +187,19 @@ private:
         const size_t n = menu ? menu->applications.size() : 0;
         if (!menu || !ApplicationFits(index, menuCount_, n)) return;
 
-        Application application{
-            menu->id + 1 + static_cast<int>(n),    element.AttributeValue("title"),
-            element.AttributeValue("description"), element.AttributeValue("exec"),
-            element.AttributeValue("execopen"),    element.AttributeValue("instruction"),
-            element.AttributeValue("www"),         element.AttributeValue("buy"),
-            element.AttributeValue("screen"),      element_};
+        static constexpr std::array<std::string_view, 8> kKeys = {
+            "title", "description", "exec", "execopen", "instruction", "www", "buy", "screen"};
+        const auto first = FirstValues(element, kKeys);
+        Application application{menu->id + 1 + static_cast<int>(n),
+                                CopyOf(first[0]),
+                                CopyOf(first[1]),
+                                CopyOf(first[2]),
+                                CopyOf(first[3]),
+                                CopyOf(first[4]),
+                                CopyOf(first[5]),
+                                CopyOf(first[6]),
+                                CopyOf(first[7]),
+                                element_};
 
         if (menu->templates.size() == 1) {
             const MenuItemTemplate& only = menu->templates.front();
