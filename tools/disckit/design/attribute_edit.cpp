@@ -4,40 +4,9 @@
 
 #include "config/config_grammar.h"
 #include "config/text_file.h"
+#include "loaded_text.h"
 
 namespace {
-
-// The file as the menu reads it, with the way back from its offsets to the file's.
-class LoadedText {
-public:
-    explicit LoadedText(std::string_view file) {
-        const std::string_view read =
-            file.substr(0, std::min(file.find(kTextModeEnd), file.size()));
-        text_.reserve(read.size() + 1);
-        for (size_t i = 0; i < read.size(); ++i) {
-            if (read[i] == '\r' && i + 1 < read.size() && read[i + 1] == '\n') {
-                droppedBefore_.push_back(text_.size());
-                continue;
-            }
-            text_ += read[i];
-        }
-        crlf_ = !droppedBefore_.empty();
-    }
-
-    const std::string& Text() const { return text_; }
-    bool EndsLinesWithCrLf() const { return crlf_; }
-    // The file offset of a text offset; a CR the text dropped belongs to the range after it.
-    size_t FileOffset(size_t offset) const {
-        return offset + static_cast<size_t>(
-                            std::lower_bound(droppedBefore_.begin(), droppedBefore_.end(), offset) -
-                            droppedBefore_.begin());
-    }
-
-private:
-    std::string text_;
-    std::vector<size_t> droppedBefore_;  // text offsets of LFs whose CR the text dropped
-    bool crlf_ = false;
-};
 
 struct ElementItems {
     ElementSpan span;
