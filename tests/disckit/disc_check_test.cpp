@@ -191,6 +191,16 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     Model, BrokenDiscTest,
     testing::Values(
+        BrokenDisc{"element_without_counterpart",
+                   [](FixtureDisc& d) {
+                       d.Content("Menu/lang.dat") +=
+                           "<item type=button name=en text=\"English\" image=\"Menu\\flag.bmp\" "
+                           "positionX=50 positionY=0 width=40 height=20/>\n";
+                       d.Set("Menu/en.dat", d.Content(kMenu));
+                       d.Set("pomoc_en.txt", "Help\n");
+                       d.Edit("Menu/en.dat", "name=ad ", "name=advert ");
+                   },
+                   kMenu, 7, kWarning, "\"item ad\" has no counterpart in Menu/en.dat", 2},
         BrokenDisc{"template_names_menu_below",
                    [](FixtureDisc& d) {
                        EditMenu(d, "<menu name=games",

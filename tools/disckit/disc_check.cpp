@@ -5,6 +5,7 @@
 
 #include "config/version_info.h"
 #include "config_source.h"
+#include "counterpart_checks.h"
 #include "disc_layout_checks.h"
 #include "file_read_checks.h"
 #include "language_checks.h"
@@ -86,11 +87,15 @@ public:
                           "the menu is drawn on white");
 
         std::set<std::string> done;
+        std::vector<ConfigSource> descriptions;
         for (const LanguageEntry& entry : entries) {
-            if (done.insert(entry.name).second) {
-                CheckLanguage(*languages, entry, languageBindings);
+            if (!done.insert(entry.name).second) continue;
+            if (std::optional<ConfigSource> menu =
+                    CheckLanguage(*languages, entry, languageBindings)) {
+                descriptions.push_back(std::move(*menu));
             }
         }
+        CheckCounterparts(descriptions, Report());
         CheckDiscLayout(disc_, Report());
         result_.findings.Sort();
         return std::move(result_);
@@ -106,10 +111,12 @@ private:
         return ConfigSource::Load(disc_, textName, binaryName);
     }
 
-    void CheckLanguage(const ConfigSource& languages, const LanguageEntry& entry,
-                       const std::vector<ButtonBinding>& languageBindings) {
+    // The language's description, once checked, when it could be read.
+    std::optional<ConfigSource> CheckLanguage(const ConfigSource& languages,
+                                              const LanguageEntry& entry,
+                                              const std::vector<ButtonBinding>& languageBindings) {
         const std::string base = "Menu\\" + entry.name;
-        const std::optional<ConfigSource> menu = LoadConfig(base + ".dat", base + ".bin");
+        std::optional<ConfigSource> menu = LoadConfig(base + ".dat", base + ".bin");
         if (!menu) {
             Report().Error(languages.File(), languages.ValuePosition(entry.element, "name"),
                            "language \"" + entry.name + "\" has no menu description " + base +
@@ -117,7 +124,7 @@ private:
                                "konfiguracyjnego: " +
                                base + ".bin.\"",
                            "add " + base + ".dat, or fix the language's name");
-            return;
+            return std::nullopt;
         }
         for (const char* extension : {".dat", ".bin"}) {
             const FileRef ref = disc_.Resolve(base + extension);
@@ -169,6 +176,7 @@ private:
                                  std::to_string(kMaxWindowTitle),
                              "shorten the title");
         }
+        return menu;
     }
 
     DiscCheck result_;
