@@ -98,16 +98,11 @@ int Saturated(long long value) {
     return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
-bool MakesMenu(const std::string& tag, const std::string& type) {
-    return tag == "menu" && type != "button" && type != "text" && type != "image" &&
-           type != "banner";
-}
-
 class ModelBuilder {
 public:
     explicit ModelBuilder(const ConfigDocument& document) {
         for (const ConfigElement& element : document.Elements()) {
-            if (MakesMenu(element.Name(), element.AttributeValue("type"))) ++menuCount_;
+            if (MakesMenu(element)) ++menuCount_;
         }
     }
 
@@ -255,6 +250,12 @@ int FrameCount(int pictureWidth, int bannerWidth) {
 
 bool ApplicationFits(size_t menuIndex, size_t menuCount, size_t application) {
     return menuIndex + 1 >= menuCount || application < menu_id::kMaxApplicationsPerMenu;
+}
+
+bool MakesMenu(const ConfigElement& element) {
+    if (element.Name() != "menu") return false;
+    const std::string type = element.AttributeValue("type");
+    return type != "button" && type != "text" && type != "image" && type != "banner";
 }
 
 MenuModel BuildMenuModel(const ConfigDocument& document) {

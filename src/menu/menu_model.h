@@ -7,6 +7,7 @@
 #include <vector>
 
 class ConfigDocument;
+class ConfigElement;
 
 struct ControlRect {
     int x = 0;
@@ -92,5 +93,9 @@ int FrameCount(int pictureWidth, int bannerWidth);
 // Whether the j-th application (from 0) of the menu at that index keeps its place: its
 // identifier must not reach the next menu's. The last menu is followed by none.
 bool ApplicationFits(size_t menuIndex, size_t menuCount, size_t application);
+
+// Whether the element makes a menu of applications: a "menu" that is no button, text, picture
+// or banner.
+bool MakesMenu(const ConfigElement& element);
 
 MenuModel BuildMenuModel(const ConfigDocument& document);
