@@ -6,8 +6,13 @@
 
 #include "app/main_window_settings.h"
 #include "cp1250.h"
+#include "design_outline.h"
 #include "design_view.h"
+#include "new_elements.h"
+#include "picture_info.h"
 #include "dialogs/language_file.h"
+#include "element_identity.h"
+#include "menu/menu_model.h"
 #include "disc_check.h"
 #include "picture_cache.h"
 #include "menu_state.h"
@@ -295,7 +300,18 @@ json ViewJson(DesignSession& session, const MenuFile& file, const PreviewState& 
     for (const Menu& menu : BuildMenuModel(source.Document()).menus)
         menus.push_back(Utf8(menu.name));
     json drawn = json::array();
-    for (const DesignElement& element : elements) drawn.push_back(ElementJson(source, element));
+    std::vector<bool> isDrawn(source.Elements().size(), false);
+    for (const DesignElement& element : elements) {
+        drawn.push_back(ElementJson(source, element));
+        isDrawn[element.element] = true;
+    }
+    json outline = json::array();
+    for (const OutlineEntry& entry : OutlineOf(source.Document())) {
+        outline.push_back({{"index", entry.element},
+                           {"label", Utf8(entry.label)},
+                           {"level", entry.level},
+                           {"drawn", isDrawn[entry.element]}});
+    }
     const json stateJson = StateJson(file, source.Document(), state);
     std::string picture = "/api/picture.png?language=" + UrlEncoded(Utf8(file.language)) +
                           "&menu=" + UrlEncoded(stateJson["menu"].get<std::string>()) +
@@ -309,6 +325,7 @@ json ViewJson(DesignSession& session, const MenuFile& file, const PreviewState& 
          {{"name", Utf8(file.name)}, {"version", file.version}, {"readOnly", file.readOnly}}},
         {"picture", picture + "&v=" + file.version},
         {"elements", drawn},
+        {"outline", outline},
         {"findings", FindingsJson(session)},
         {"history", History(session)}};
     const std::optional<std::string> seen = session.Seen(file.name, file.version);
@@ -401,6 +418,7 @@ ApiReply Outcome(DesignSession& session, const EditOutcome& outcome) {
     json reply = {{"language", Utf8(outcome.language)},
                   {"index", outcome.element},
                   {"history", History(session)}};
+    if (!outcome.message.empty()) reply["notice"] = Utf8(outcome.message);
     if (std::optional<MenuFile> file = session.Open(outcome.language)) {
         reply["version"] = file->version;
     }
@@ -423,6 +441,69 @@ ApiReply Edit(DesignSession& session, const json& body) {
         list.push_back({Cp1250(key, "the key"), Cp1250(text, "the value of " + key)});
     }
     return Outcome(session, session.Edit(file.language, index, list, fields.Text("version")));
+}
+
+// The picture's size in pixels, for an element drawn from it.
+PictureInfo PictureOnDisc(DesignSession& session, const std::string& name) {
+    const DiscFiles disc = session.Disc();
+    const FileRef ref = disc.Resolve(name);
+    const std::optional<std::string> bytes =
+        ref.path.empty() || !LiesInside(disc.Root(), ref.path) ? std::nullopt : disc.Read(ref);
+    const PictureInfo info = bytes ? ReadPictureInfo(*bytes) : PictureInfo{};
+    if (info.width <= 0 || info.height <= 0) throw BadRequest(400, "no picture " + Utf8(name));
+    return info;
+}
+
+ApiReply Structure(DesignSession& session, const json& body) {
+    const Fields fields(body);
+    const MenuFile file = OpenLanguage(session, fields);
+    const ConfigDocument& document = file.source->Document();
+    const std::string action = fields.Text("action");
+    std::optional<size_t> index;
+    if (fields.Has("index")) {
+        index = static_cast<size_t>(fields.Number("index", 0, 1 << 30));
+        if (*index >= document.ElementCount())
+            throw BadRequest(404, "the file has no such element");
+    }
+    const std::string menu = Cp1250(fields.Text("menu"), "the menu");
+    NewElement added;
+    if (action == "delete" || action == "duplicate" || action == "moveUp" || action == "moveDown") {
+        if (!index) throw BadRequest(400, "select an element first");
+        StructureChange change;
+        change.kind = action == "delete"      ? StructureChange::Kind::kDelete
+                      : action == "duplicate" ? StructureChange::Kind::kDuplicate
+                      : action == "moveUp"    ? StructureChange::Kind::kMoveUp
+                                              : StructureChange::Kind::kMoveDown;
+        change.target = ElementIdentities(document)[*index];
+        const ConfigElement& element = document.Elements()[*index];
+        if (MakesMenu(element)) {
+            change.newMenu = UniqueName(document, "menu", element.AttributeValue("name"));
+        }
+        added.change = std::move(change);
+    } else if (action == "addApplication") {
+        added = NewApplication(document, index, menu);
+    } else if (action == "addMenu") {
+        added = NewMenu(document, menu);
+    } else if (action == "addButton" || action == "addBanner") {
+        const std::string image = Cp1250(fields.Text("image"), "the picture");
+        const PictureInfo picture = PictureOnDisc(session, image);
+        added = action == "addButton"
+                    ? NewButton(document, Cp1250(fields.Text("name"), "the name"), image,
+                                picture.width, picture.height)
+                    : NewBanner(document, image, picture.width, picture.height,
+                                fields.Has("timer")
+                                    ? static_cast<int>(fields.Number("timer", 0, 1000000))
+                                    : 0);
+    } else if (action == "addField") {
+        added = NewField(document, Cp1250(fields.Text("name"), "the name"));
+    } else {
+        throw BadRequest(400, "no such structure change: " + action);
+    }
+    if (!added.change) throw BadRequest(400, Utf8(added.refusal));
+    const auto all = body.find("allLanguages");
+    const bool allLanguages = all != body.end() && all->is_boolean() && all->get<bool>();
+    return Outcome(session, session.Restructure(file.language, *added.change,
+                                                fields.Text("version"), allLanguages));
 }
 
 }  // namespace
@@ -456,6 +537,7 @@ ApiReply DesignApi::Post(const std::string& path, const std::string& body) {
     try {
         const json request = json::parse(body.empty() ? "{}" : body);
         if (path == "/api/edit") return Edit(session_, request);
+        if (path == "/api/structure") return Structure(session_, request);
         if (path == "/api/undo") return Outcome(session_, session_.Undo());
         if (path == "/api/redo") return Outcome(session_, session_.Redo());
         const Fields fields(request);

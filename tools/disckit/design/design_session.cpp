@@ -7,6 +7,8 @@
 #include "config/byte_units.h"
 #include "config/text_file.h"
 #include "dialogs/language_file.h"
+#include "loaded_text.h"
+#include "menu/menu_model.h"
 
 namespace fs = std::filesystem;
 
@@ -20,6 +22,19 @@ std::optional<std::string> ReadBytes(const fs::path& path) { return ReadFileByte
 
 std::string DisplayName(const fs::path& disc, const fs::path& file) {
     return fs::path(file).lexically_relative(disc).generic_string();
+}
+
+// Applications of the description that the menu drops: past their identifiers, or in no menu.
+size_t DroppedApplications(std::string_view bytes) {
+    ConfigDocument document;
+    document.ParseText(LoadedText(bytes).Text());
+    size_t written = 0;
+    for (const ConfigElement& element : document.Elements()) {
+        if (element.Name() == "application") ++written;
+    }
+    size_t kept = 0;
+    for (const Menu& menu : BuildMenuModel(document).menus) kept += menu.applications.size();
+    return written - kept;
 }
 
 }  // namespace
@@ -123,64 +138,147 @@ std::optional<std::string> DesignSession::Seen(const std::string& file,
     return before;
 }
 
+std::optional<MenuFile> DesignSession::Writable(const std::string& language,
+                                                EditOutcome& refusal) const {
+    using Status = EditOutcome::Status;
+    std::optional<MenuFile> file = Open(language);
+    if (!file) {
+        refusal = {Status::kRefused, "no menu description for language " + language, {}, 0};
+    } else if (file->readOnly) {
+        refusal = {Status::kRefused, file->name + " is the byte-wise form only: unpack it to edit",
+                   language, 0};
+    } else if (fs::is_symlink(file->path)) {
+        refusal = {Status::kRefused, file->name + " is a link: the designer writes only files",
+                   language, 0};
+    } else {
+        return file;
+    }
+    return std::nullopt;
+}
+
 EditOutcome DesignSession::Edit(const std::string& language, size_t element,
                                 const std::vector<AttributeChange>& changes,
                                 const std::string& version) {
     using Status = EditOutcome::Status;
-    const std::optional<MenuFile> file = Open(language);
-    if (!file) return {Status::kRefused, "no menu description for language " + language, {}, 0};
-    if (file->readOnly) {
-        return {Status::kRefused, file->name + " is the byte-wise form only: unpack it to edit",
-                language, element};
-    }
+    EditOutcome refusal;
+    const std::optional<MenuFile> file = Writable(language, refusal);
+    if (!file) return {refusal.status, refusal.message, refusal.language, element};
     if (file->version != version) {
         return {Status::kConflict,
                 file->name + " changed on disc since the page read it: reloaded, nothing written",
                 language, element};
     }
-    if (fs::is_symlink(file->path)) {
-        return {Status::kRefused, file->name + " is a link: the designer writes only files",
-                language, element};
-    }
     EditedFile edited = SetAttributes(file->bytes, element, changes);
     if (!edited.bytes) return {Status::kRefused, edited.refusal, language, element};
     if (*edited.bytes == file->bytes) return {Status::kDone, {}, language, element};
-    Step step{file->path, language, element, file->bytes, std::move(*edited.bytes)};
-    if (!ReplaceFile(step.path, step.after)) {
+    Step step{{{file->path, file->bytes, std::move(*edited.bytes)}}, language, element};
+    if (!WriteAll(step, true)) {
         return {Status::kRefused, "cannot write " + file->name, language, element};
     }
-    seen_[file->name] = VersionOf(step.after);
     Remember(std::move(step));
     return {Status::kDone, {}, language, element};
+}
+
+EditOutcome DesignSession::Restructure(const std::string& language, const StructureChange& change,
+                                       const std::string& version, bool allLanguages) {
+    using Status = EditOutcome::Status;
+    EditOutcome refusal;
+    const std::optional<MenuFile> shown = Writable(language, refusal);
+    if (!shown) return refusal;
+    if (shown->version != version) {
+        return {Status::kConflict,
+                shown->name + " changed on disc since the page read it: reloaded, nothing written",
+                language, 0};
+    }
+    Step step{{}, language, 0};
+    EditedFile edited = ApplyStructure(shown->bytes, change, &step.element);
+    if (!edited.bytes) return {Status::kRefused, edited.refusal, language, 0};
+    if (DroppedApplications(*edited.bytes) > DroppedApplications(shown->bytes)) {
+        return {Status::kRefused,
+                "applications would be pushed past their identifiers (too many in one menu, or "
+                "a menu without room before the next): nothing written",
+                language, 0};
+    }
+    step.files.push_back({shown->path, shown->bytes, std::move(*edited.bytes)});
+    std::string skipped;
+    for (const std::string& other : allLanguages ? Languages() : std::vector<std::string>{}) {
+        if (other == language) continue;
+        const std::optional<MenuFile> file = Writable(other, refusal);
+        const auto skip = [&](const std::string& why) {
+            skipped += (skipped.empty() ? "" : "; ") + other + ": " + why;
+        };
+        if (!file) {
+            skip(refusal.message);
+            continue;
+        }
+        EditedFile theirs = ApplyStructure(file->bytes, change);
+        if (!theirs.bytes) {
+            skip(theirs.refusal + ", so " + file->name + " was left alone");
+        } else if (DroppedApplications(*theirs.bytes) > DroppedApplications(file->bytes)) {
+            skip("applications would be pushed past their identifiers, so " + file->name +
+                 " was left alone");
+        } else {
+            step.files.push_back({file->path, file->bytes, std::move(*theirs.bytes)});
+        }
+    }
+    if (!WriteAll(step, true)) {
+        return {Status::kRefused, "cannot write the descriptions: nothing written", language, 0};
+    }
+    const size_t element = step.element;
+    Remember(std::move(step));
+    return {Status::kDone, skipped, language, element};
+}
+
+bool DesignSession::WriteAll(const Step& step, bool forward) {
+    for (size_t i = 0; i < step.files.size(); ++i) {
+        const FileStep& file = step.files[i];
+        if (ReplaceFile(file.path, forward ? file.after : file.before)) {
+            seen_[DisplayName(root_, file.path)] = VersionOf(forward ? file.after : file.before);
+            continue;
+        }
+        for (size_t j = 0; j < i; ++j) {
+            const FileStep& written = step.files[j];
+            ReplaceFile(written.path, forward ? written.before : written.after);
+            seen_[DisplayName(root_, written.path)] =
+                VersionOf(forward ? written.before : written.after);
+        }
+        return false;
+    }
+    return true;
+}
+
+size_t DesignSession::SizeOf(const Step& step) {
+    size_t bytes = 0;
+    for (const FileStep& file : step.files) bytes += file.before.size() + file.after.size();
+    return bytes;
 }
 
 void DesignSession::Remember(Step step) {
     redo_.clear();
     undo_.push_back(std::move(step));
     size_t bytes = 0;
-    for (const Step& each : undo_) bytes += each.before.size() + each.after.size();
+    for (const Step& each : undo_) bytes += SizeOf(each);
     while (undo_.size() > kMaxSteps || (undo_.size() > 1 && bytes > kMaxHistoryBytes)) {
-        bytes -= undo_.front().before.size() + undo_.front().after.size();
+        bytes -= SizeOf(undo_.front());
         undo_.erase(undo_.begin());
     }
 }
 
 EditOutcome DesignSession::Apply(Step& step, bool forward) {
     using Status = EditOutcome::Status;
-    const std::string name = DisplayName(root_, step.path);
-    const std::optional<std::string> now = ReadBytes(step.path);
-    const std::string& expected = forward ? step.before : step.after;
-    if (!now || *now != expected) {
-        return {Status::kConflict,
-                name + " changed on disc since that edit: " + (forward ? "redo" : "undo") +
-                    " would overwrite it, nothing written",
-                step.language, step.element};
+    for (const FileStep& file : step.files) {
+        const std::optional<std::string> now = ReadBytes(file.path);
+        if (!now || *now != (forward ? file.before : file.after)) {
+            return {Status::kConflict,
+                    DisplayName(root_, file.path) + " changed on disc since that edit: " +
+                        (forward ? "redo" : "undo") + " would overwrite it, nothing written",
+                    step.language, step.element};
+        }
     }
-    const std::string& wanted = forward ? step.after : step.before;
-    if (!ReplaceFile(step.path, wanted)) {
-        return {Status::kRefused, "cannot write " + name, step.language, step.element};
+    if (!WriteAll(step, forward)) {
+        return {Status::kRefused, "cannot write the descriptions: nothing written", step.language,
+                step.element};
     }
-    seen_[name] = VersionOf(wanted);
     return {Status::kDone, {}, step.language, step.element};
 }
 

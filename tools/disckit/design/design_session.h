@@ -10,6 +10,7 @@
 #include "attribute_edit.h"
 #include "config_source.h"
 #include "disc_files.h"
+#include "structure_edit.h"
 
 // A menu description as the designer edits it.
 struct MenuFile {
@@ -50,6 +51,12 @@ public:
     // Sets items of one element when the file is still the version the author saw.
     EditOutcome Edit(const std::string& language, size_t element,
                      const std::vector<AttributeChange>& changes, const std::string& version);
+    // Makes a structure change in the language's description when it is still the version the
+    // author saw, and with `allLanguages` in every other language's description that has the
+    // element; a language without it is named in the outcome's message and left alone. One
+    // step of undo for all the files.
+    EditOutcome Restructure(const std::string& language, const StructureChange& change,
+                            const std::string& version, bool allLanguages);
     EditOutcome Undo();
     EditOutcome Redo();
     size_t UndoCount() const { return undo_.size(); }
@@ -61,15 +68,23 @@ public:
     std::optional<std::string> Seen(const std::string& file, const std::string& version);
 
 private:
-    struct Step {
+    struct FileStep {
         std::filesystem::path path;
-        std::string language;
-        size_t element = 0;
         std::string before;
         std::string after;
     };
+    struct Step {
+        std::vector<FileStep> files;
+        std::string language;
+        size_t element = 0;
+    };
 
+    // The file the language's edits go to, or why there is none.
+    std::optional<MenuFile> Writable(const std::string& language, EditOutcome& refusal) const;
+    static size_t SizeOf(const Step& step);
     EditOutcome Apply(Step& step, bool forward);
+    // Writes every file of the step in the one direction; back as it was when one fails.
+    bool WriteAll(const Step& step, bool forward);
     void Remember(Step step);
 
     std::filesystem::path root_;

@@ -109,15 +109,19 @@ std::optional<ElementGroup> GroupOf(const ConfigDocument& document, size_t eleme
     return group;
 }
 
-EditedFile ApplyStructure(std::string_view file, const StructureChange& change) {
+EditedFile ApplyStructure(std::string_view file, const StructureChange& change, size_t* selected) {
+    size_t ignored = 0;
+    size_t& select = selected ? *selected : ignored;
     const ConfigDocument document = DocumentOf(file);
     if (change.kind == StructureChange::Kind::kInsert) {
+        select = document.ElementCount();
         if (change.target.empty()) return InsertLines(file, document.ElementCount(), change.lines);
         const std::optional<size_t> anchor = FindByIdentity(document, change.target);
         if (!anchor) return {std::nullopt, "it has no " + change.target};
         std::string refusal;
         const std::optional<ElementGroup> group = GroupOf(document, *anchor, refusal);
         if (!group) return {std::nullopt, refusal};
+        select = group->first + group->count;
         return InsertLines(file, group->first + group->count, change.lines);
     }
     const std::optional<size_t> target = FindByIdentity(document, change.target);
@@ -125,10 +129,13 @@ EditedFile ApplyStructure(std::string_view file, const StructureChange& change) 
     std::string refusal;
     const std::optional<ElementGroup> group = GroupOf(document, *target, refusal);
     if (!group) return {std::nullopt, refusal};
+    select = group->first;
     switch (change.kind) {
         case StructureChange::Kind::kDelete:
+            if (select + group->count >= document.ElementCount() && select > 0) --select;
             return DeleteElements(file, group->first, group->count);
         case StructureChange::Kind::kDuplicate:
+            select = group->first + group->count;
             return Duplicate(file, document, *group, change.newMenu);
         case StructureChange::Kind::kMoveUp:
         case StructureChange::Kind::kMoveDown: {
@@ -136,6 +143,7 @@ EditedFile ApplyStructure(std::string_view file, const StructureChange& change) 
             const std::optional<ElementGroup> other =
                 Sibling(document, *group, up ? -1 : 1, refusal);
             if (!other) return {std::nullopt, change.target + ": " + refusal};
+            select = up ? other->first : group->first + other->count;
             return MoveElements(file, group->first, group->count,
                                 up ? other->first : other->first + other->count);
         }

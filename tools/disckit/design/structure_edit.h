@@ -30,5 +30,8 @@ struct ElementGroup {
 std::optional<ElementGroup> GroupOf(const ConfigDocument& document, size_t element,
                                     std::string& refusal);
 
-// The file with the change made; refused when the file has no such element.
-EditedFile ApplyStructure(std::string_view file, const StructureChange& change);
+// The file with the change made; refused when the file has no such element. `selected` gets
+// the element to show selected after it: the first added or moved, or what stands where the
+// deleted stood.
+EditedFile ApplyStructure(std::string_view file, const StructureChange& change,
+                          size_t* selected = nullptr);
