@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 // Command identifiers of the main window's controls.
 namespace menu_id {
@@ -29,3 +30,5 @@ inline constexpr int kMaxApplicationsPerMenu = kMenuStride - 1;
 
 // The identifier of a fixed button by its "name"; 0 for any other name.
 int ButtonIdForName(std::string_view name);
+// Every name a fixed button can carry.
+std::vector<std::string_view> ButtonNames();

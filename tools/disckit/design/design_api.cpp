@@ -12,6 +12,7 @@
 #include "picture_info.h"
 #include "dialogs/language_file.h"
 #include "element_identity.h"
+#include "menu/menu_ids.h"
 #include "menu/menu_model.h"
 #include "disc_check.h"
 #include "picture_cache.h"
@@ -244,8 +245,11 @@ json DiscJson(DesignSession& session) {
             pictures.push_back(entry);
         }
     }
+    json buttonNames = json::array();
+    for (const std::string_view name : ButtonNames()) buttonNames.push_back(std::string(name));
     return {{"disc", disc.Root().string()},
             {"languages", languages},
+            {"buttonNames", buttonNames},
             {"pictures", pictures},
             {"bitmaps", bitmaps}};
 }
@@ -310,6 +314,9 @@ json ViewJson(DesignSession& session, const MenuFile& file, const PreviewState& 
         outline.push_back({{"index", entry.element},
                            {"label", Utf8(entry.label)},
                            {"level", entry.level},
+                           {"menu", Utf8(entry.menu)},
+                           {"page", entry.page},
+                           {"application", entry.application},
                            {"drawn", isDrawn[entry.element]}});
     }
     const json stateJson = StateJson(file, source.Document(), state);

@@ -2,6 +2,26 @@
 
 #include "menu/menu_model.h"
 
+namespace {
+
+// Where the menu shows each element: its menu, and for applications their page and rank.
+void AddStates(const ConfigDocument& document, std::vector<OutlineEntry>& outline) {
+    for (const Menu& menu : BuildMenuModel(document).menus) {
+        const size_t n = menu.applications.size();
+        const int perPage = menu.templates.size() == 1 ? PageSize(menu.templates.front(), n) : 0;
+        for (const MenuItemTemplate& shape : menu.templates)
+            outline[shape.element].menu = menu.name;
+        for (size_t i = 0; i < n; ++i) {
+            OutlineEntry& entry = outline[menu.applications[i].element];
+            entry.menu = menu.name;
+            entry.application = static_cast<int>(i) + 1;
+            if (perPage > 0) entry.page = static_cast<int>(i) / perPage + 1;
+        }
+    }
+}
+
+}  // namespace
+
 std::vector<OutlineEntry> OutlineOf(const ConfigDocument& document) {
     std::vector<OutlineEntry> outline;
     std::string menu;  // the menu whose group the walk is in
@@ -23,6 +43,8 @@ std::vector<OutlineEntry> OutlineOf(const ConfigDocument& document) {
             menu.clear();
         }
         outline.push_back({i, label.empty() ? tag : tag + " " + label, level});
+        if (MakesMenu(element)) outline.back().menu = menu;
     }
+    AddStates(document, outline);
     return outline;
 }
