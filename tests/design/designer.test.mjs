@@ -53,7 +53,7 @@ async function fileBecomes(file, expected) {
 }
 
 async function openPage(browser, server) {
-  const page = await browser.newPage({viewport: {width: 1280, height: 800}});
+  const page = await browser.newPage({viewport: {width: 1480, height: 860}});
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));
   await page.goto(server.url);

@@ -15,7 +15,7 @@ const browser = await chromium.launch({
   args: ['--disable-background-networking', '--disable-component-update', '--disable-sync', '--disable-quic'],
 });
 try {
-  const page = await browser.newPage({viewport: {width: 1320, height: 720}});
+  const page = await browser.newPage({viewport: {width: 1500, height: 760}});
   await page.goto(server.url);
   // The picture's address comes with the first view.
   await page.locator('#picture[src]').waitFor({state: 'attached'});

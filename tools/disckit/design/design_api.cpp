@@ -308,6 +308,7 @@ json ViewJson(DesignSession& session, const MenuFile& file, const PreviewState& 
     for (const DesignElement& element : elements) {
         drawn.push_back(ElementJson(source, element));
         isDrawn[element.element] = true;
+        if (element.application) isDrawn[*element.application] = true;
     }
     json outline = json::array();
     for (const OutlineEntry& entry : OutlineOf(source.Document())) {
@@ -447,7 +448,10 @@ ApiReply Edit(DesignSession& session, const json& body) {
         text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
         list.push_back({Cp1250(key, "the key"), Cp1250(text, "the value of " + key)});
     }
-    return Outcome(session, session.Edit(file.language, index, list, fields.Text("version")));
+    const auto all = body.find("allLanguages");
+    const bool allLanguages = all != body.end() && all->is_boolean() && all->get<bool>();
+    return Outcome(session,
+                   session.Edit(file.language, index, list, fields.Text("version"), allLanguages));
 }
 
 // The picture's size in pixels, for an element drawn from it.

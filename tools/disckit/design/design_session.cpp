@@ -7,6 +7,7 @@
 #include "config/byte_units.h"
 #include "config/text_file.h"
 #include "dialogs/language_file.h"
+#include "element_identity.h"
 #include "loaded_text.h"
 #include "menu/menu_model.h"
 
@@ -35,6 +36,15 @@ size_t DroppedApplications(std::string_view bytes) {
     size_t kept = 0;
     for (const Menu& menu : BuildMenuModel(document).menus) kept += menu.applications.size();
     return written - kept;
+}
+
+// Texts the menu shows and targets it opens stay in their language; every other key is layout.
+bool IsLayoutKey(std::string_view key) {
+    for (const char* own :
+         {"text", "title", "description", "exec", "execopen", "instruction", "www", "buy"}) {
+        if (key == own) return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -158,7 +168,7 @@ std::optional<MenuFile> DesignSession::Writable(const std::string& language,
 
 EditOutcome DesignSession::Edit(const std::string& language, size_t element,
                                 const std::vector<AttributeChange>& changes,
-                                const std::string& version) {
+                                const std::string& version, bool allLanguages) {
     using Status = EditOutcome::Status;
     EditOutcome refusal;
     const std::optional<MenuFile> file = Writable(language, refusal);
@@ -170,13 +180,61 @@ EditOutcome DesignSession::Edit(const std::string& language, size_t element,
     }
     EditedFile edited = SetAttributes(file->bytes, element, changes);
     if (!edited.bytes) return {Status::kRefused, edited.refusal, language, element};
-    if (*edited.bytes == file->bytes) return {Status::kDone, {}, language, element};
-    Step step{{{file->path, file->bytes, std::move(*edited.bytes)}}, language, element};
+    Step step{{}, language, element};
+    if (*edited.bytes != file->bytes) {
+        step.files.push_back({file->path, file->bytes, std::move(*edited.bytes)});
+    }
+    std::vector<AttributeChange> layout;
+    for (const AttributeChange& change : changes) {
+        if (IsLayoutKey(change.key)) layout.push_back(change);
+    }
+    std::string skipped;
+    if (allLanguages && !layout.empty() && file->source &&
+        element < file->source->Elements().size()) {
+        const std::string identity = ElementIdentities(file->source->Document())[element];
+        AddOtherLanguages(
+            step, language,
+            [&](const MenuFile& other) -> EditedFile {
+                const std::optional<size_t> same =
+                    other.source ? FindByIdentity(other.source->Document(), identity)
+                                 : std::nullopt;
+                if (!same) return {std::nullopt, "it has no " + identity};
+                return SetAttributes(other.bytes, *same, layout);
+            },
+            skipped);
+    }
+    if (step.files.empty()) return {Status::kDone, skipped, language, element};
     if (!WriteAll(step, true)) {
         return {Status::kRefused, "cannot write " + file->name, language, element};
     }
     Remember(std::move(step));
-    return {Status::kDone, {}, language, element};
+    return {Status::kDone, skipped, language, element};
+}
+
+void DesignSession::AddOtherLanguages(Step& step, const std::string& language,
+                                      const std::function<EditedFile(const MenuFile&)>& change,
+                                      std::string& skipped) const {
+    for (const std::string& other : Languages()) {
+        if (other == language) continue;
+        const auto skip = [&](const std::string& why) {
+            skipped += (skipped.empty() ? "" : "; ") + other + ": " + why;
+        };
+        EditOutcome refusal;
+        const std::optional<MenuFile> file = Writable(other, refusal);
+        if (!file) {
+            skip(refusal.message);
+            continue;
+        }
+        EditedFile theirs = change(*file);
+        if (!theirs.bytes) {
+            skip(theirs.refusal + ", so " + file->name + " was left alone");
+        } else if (DroppedApplications(*theirs.bytes) > DroppedApplications(file->bytes)) {
+            skip("applications would be pushed past their identifiers, so " + file->name +
+                 " was left alone");
+        } else if (*theirs.bytes != file->bytes) {
+            step.files.push_back({file->path, file->bytes, std::move(*theirs.bytes)});
+        }
+    }
 }
 
 EditOutcome DesignSession::Restructure(const std::string& language, const StructureChange& change,
@@ -201,25 +259,10 @@ EditOutcome DesignSession::Restructure(const std::string& language, const Struct
     }
     step.files.push_back({shown->path, shown->bytes, std::move(*edited.bytes)});
     std::string skipped;
-    for (const std::string& other : allLanguages ? Languages() : std::vector<std::string>{}) {
-        if (other == language) continue;
-        const std::optional<MenuFile> file = Writable(other, refusal);
-        const auto skip = [&](const std::string& why) {
-            skipped += (skipped.empty() ? "" : "; ") + other + ": " + why;
-        };
-        if (!file) {
-            skip(refusal.message);
-            continue;
-        }
-        EditedFile theirs = ApplyStructure(file->bytes, change);
-        if (!theirs.bytes) {
-            skip(theirs.refusal + ", so " + file->name + " was left alone");
-        } else if (DroppedApplications(*theirs.bytes) > DroppedApplications(file->bytes)) {
-            skip("applications would be pushed past their identifiers, so " + file->name +
-                 " was left alone");
-        } else {
-            step.files.push_back({file->path, file->bytes, std::move(*theirs.bytes)});
-        }
+    if (allLanguages) {
+        AddOtherLanguages(
+            step, language,
+            [&](const MenuFile& other) { return ApplyStructure(other.bytes, change); }, skipped);
     }
     if (!WriteAll(step, true)) {
         return {Status::kRefused, "cannot write the descriptions: nothing written", language, 0};

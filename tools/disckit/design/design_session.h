@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -48,9 +49,12 @@ public:
     // does not offer or a file that cannot be read inside the disc folder.
     std::optional<MenuFile> Open(const std::string& language) const;
 
-    // Sets items of one element when the file is still the version the author saw.
+    // Sets items of one element when the file is still the version the author saw; with
+    // `allLanguages` its layout values (every key but texts and targets) also on the same
+    // element in every other language's description, as one step of undo.
     EditOutcome Edit(const std::string& language, size_t element,
-                     const std::vector<AttributeChange>& changes, const std::string& version);
+                     const std::vector<AttributeChange>& changes, const std::string& version,
+                     bool allLanguages = false);
     // Makes a structure change in the language's description when it is still the version the
     // author saw, and with `allLanguages` in every other language's description that has the
     // element; a language without it is named in the outcome's message and left alone. One
@@ -83,6 +87,11 @@ private:
     std::optional<MenuFile> Writable(const std::string& language, EditOutcome& refusal) const;
     static size_t SizeOf(const Step& step);
     EditOutcome Apply(Step& step, bool forward);
+    // The other languages' files with the change made there; what was left alone, said in
+    // `skipped`.
+    void AddOtherLanguages(Step& step, const std::string& language,
+                           const std::function<EditedFile(const MenuFile&)>& change,
+                           std::string& skipped) const;
     // Writes every file of the step in the one direction; back as it was when one fails.
     bool WriteAll(const Step& step, bool forward);
     void Remember(Step step);

@@ -27,6 +27,7 @@ export class Designer extends EventTarget {
   history = {undo: 0, redo: 0};
   selection = null;
   trying = false;
+  allLanguages = false;
   #queue = new SerialQueue();
 
   get state() {
@@ -48,6 +49,8 @@ export class Designer extends EventTarget {
   async start() {
     try {
       this.disc = await get('/api/disc');
+      this.allLanguages = this.disc.languages.length > 1;
+      this.#emit('languages');
       await this.#show({language: this.disc.languages[0]?.name});
     } catch (error) {
       showError(error.message);
@@ -56,6 +59,54 @@ export class Designer extends EventTarget {
 
   navigate(state) {
     return this.#run(() => this.#show(state));
+  }
+
+  setAllLanguages(on) {
+    this.allLanguages = on;
+    this.#emit('languages');
+  }
+
+  // Selects an outline entry, first showing the menu, page and application that draw it.
+  showElement(entry) {
+    return this.#run(() => this.#showEntry(entry));
+  }
+
+  async #showEntry(entry) {
+    const {language, menu, page, application} = this.state;
+    if (entry.menu && (entry.menu !== menu || entry.page !== page || (entry.application || null) !== application)) {
+      await this.#show({language, menu: entry.menu, page: entry.page, application: entry.application || undefined});
+    }
+    await this.#selectIndex(entry.index);
+  }
+
+  // One step of undo that adds, duplicates, deletes or moves elements; with "All languages"
+  // in every language's description.
+  restructure(action, extra = {}) {
+    if (this.readOnly) {
+      showError(`${this.view.file.name} is read-only; unpack it to .dat to edit it.`);
+      return Promise.resolve();
+    }
+    return this.#run(async () => {
+      const selection = this.selection;
+      const answer = await post('/api/structure', {
+        ...extra,
+        language: this.state.language,
+        version: this.version,
+        action,
+        index: selection ? (selection.application ?? selection.index) : undefined,
+        menu: this.state.menu,
+        allLanguages: this.allLanguages,
+      });
+      this.history = answer.history;
+      this.#emit('history');
+      clearError();
+      setStatus(answer.notice ? `Done, but ${answer.notice}.` : 'Done.');
+      this.selection = null;
+      await this.#show(this.state);
+      const entry = this.view.outline.find((each) => each.index === answer.index);
+      if (entry) await this.#showEntry(entry);
+      else this.#emit('selection');
+    });
   }
 
   setTrying(on) {
@@ -189,13 +240,19 @@ export class Designer extends EventTarget {
     const language = this.state.language;
     const values = Object.fromEntries(Object.entries(changes).map(([key, value]) => [key, String(value)]));
     return this.#run(async () => {
-      const answer = await post('/api/edit', {language, index, changes: values, version: this.version});
+      const answer = await post('/api/edit', {
+        language,
+        index,
+        changes: values,
+        version: this.version,
+        allLanguages: this.allLanguages,
+      });
       this.version = answer.version;
       this.history = answer.history;
       this.#emit('history');
       clearError();
       const said = Object.entries(values).map(([key, value]) => `${key}=${value}`).join(', ');
-      setStatus(`Saved ${said}.`);
+      setStatus(answer.notice ? `Saved ${said}, but ${answer.notice}.` : `Saved ${said}.`);
       if (this.#queue.unfinished <= 1) await this.#show(this.state);
     });
   }
