@@ -80,14 +80,15 @@ export class Designer extends EventTarget {
   }
 
   // One step of undo that adds, duplicates, deletes or moves elements; with "All languages"
-  // in every language's description.
-  restructure(action, extra = {}) {
+  // in every language's description. `needsSelection`: nothing happens without one.
+  restructure(action, extra = {}, needsSelection = false) {
     if (this.readOnly) {
       showError(`${this.view.file.name} is read-only; unpack it to .dat to edit it.`);
       return Promise.resolve();
     }
     return this.#run(async () => {
       const selection = this.selection;
+      if (needsSelection && !selection) return;
       const answer = await post('/api/structure', {
         ...extra,
         language: this.state.language,

@@ -58,7 +58,6 @@ export class StructureBar {
 
   #key(event) {
     if (isTyping(event.target) || !this.designer.editable || this.dialog.open) return;
-    const selected = Boolean(this.designer.selection);
     let action = null;
     if ((event.ctrlKey || event.metaKey) && !event.altKey && event.key.toLowerCase() === 'd') action = 'duplicate';
     else if (event.key === 'Delete' && !event.ctrlKey && !event.altKey) action = 'delete';
@@ -66,7 +65,8 @@ export class StructureBar {
     else if (event.altKey && event.key === 'ArrowDown') action = 'moveDown';
     if (!action) return;
     event.preventDefault();
-    if (selected) this.designer.restructure(action);
+    // In line after a selection still being read.
+    this.designer.restructure(action, {}, true);
   }
 
   // Asks for what a button, banner or field needs, then adds it.

@@ -1,0 +1,115 @@
+// Building a disc's structure in the page alone, in two languages at once: menus,
+// applications and buttons added, duplicated, deleted and undone byte for byte.
+
+import assert from 'node:assert/strict';
+import {execFileSync} from 'node:child_process';
+import fs from 'node:fs/promises';
+import path from 'node:path';
+import {after, before, describe, test} from 'node:test';
+
+import {disckit, startDesigner, tempFolder} from './designer_server.mjs';
+import {cp1250, fileBecomes, launchChromium, openPage, rectOf, withValues} from './page.mjs';
+
+describe('a disc of two languages built in the page', {timeout: 60000}, () => {
+  let browser;
+  let folder;
+  let server;
+  let page;
+  let errors;
+  const files = {};
+  const originals = {};
+
+  const selected = (name) =>
+    page.waitForFunction(
+      (label) => document.querySelector(`[role="treeitem"][aria-label="${label}"][aria-selected="true"]`) !== null,
+      name,
+    );
+  const outlineItem = (name) => page.getByRole('tree', {name: 'Outline'}).getByRole('treeitem', {name, exact: true});
+  const both = async (check) => {
+    for (const language of ['pl', 'en']) check(cp1250.decode(await fs.readFile(files[language])), language);
+  };
+  const undoAll = async () => {
+    const undo = page.getByRole('button', {name: /^Undo/});
+    while (await undo.isEnabled()) {
+      const label = await undo.textContent();
+      await undo.click();
+      await page.waitForFunction((old) => document.getElementById('undo').textContent !== old, label);
+    }
+    for (const language of ['pl', 'en']) await fileBecomes(files[language], originals[language]);
+  };
+
+  before(async () => {
+    browser = await launchChromium();
+    folder = await tempFolder();
+    const disc = path.join(folder, 'disc');
+    execFileSync(disckit, ['new', disc, '--languages', 'pl,en'], {stdio: 'ignore'});
+    for (const language of ['pl', 'en']) {
+      files[language] = path.join(disc, 'Menu', `${language}.dat`);
+      originals[language] = await fs.readFile(files[language]);
+    }
+    server = await startDesigner(disc);
+    ({page, errors} = await openPage(browser, server));
+  });
+
+  after(async () => {
+    await page?.close();
+    await server?.stop();
+    await browser?.close();
+    await fs.rm(folder, {recursive: true, force: true});
+  });
+
+  test('a third menu of three applications and a new button reach both languages', async () => {
+    assert.equal(await page.getByRole('switch', {name: 'All languages'}).isChecked(), true);
+    await page.getByRole('button', {name: 'Add menu'}).click();
+    await outlineItem('menu menu').waitFor();
+    for (const count of [2, 3]) {
+      await page.getByRole('button', {name: 'Add application'}).click();
+      await page.waitForFunction(
+        (n) => document.querySelectorAll('[role="treeitem"][aria-label="application New application"]').length === n,
+        count,
+      );
+    }
+    await page.getByRole('button', {name: 'Add button'}).click();
+    await page.getByLabel('Name').selectOption('buy');
+    await page.getByRole('button', {name: 'Add', exact: true}).click();
+    await outlineItem('item buy').waitFor();
+    await both((text, language) => {
+      assert.equal(text.match(/^<menu name=/gm).length, 3, language);
+      assert.equal(text.match(/^<application type=menu /gm).length, 3, language);
+      assert.match(text, /^<item type=button name=buy /m, language);
+    });
+    const report = execFileSync(disckit, ['check', path.join(folder, 'disc')], {encoding: 'utf8'});
+    assert.doesNotMatch(report, /error/);
+    await undoAll();
+  });
+
+  test('Duplicate then Delete gives the same bytes', async () => {
+    await outlineItem('item close').click();
+    await page.keyboard.press('Control+d');
+    await page.waitForFunction(() => document.querySelectorAll('[aria-label="item close"]').length === 2);
+    await page.keyboard.press('Delete');
+    await page.waitForFunction(() => document.querySelectorAll('[aria-label="item close"]').length === 1);
+    await selected('item minimize');
+    for (const language of ['pl', 'en']) await fileBecomes(files[language], originals[language]);
+  });
+
+  test('a nudge moves the element in both languages, a title only in the shown one', async () => {
+    await outlineItem('item close').click();
+    await selected('item close');
+    await page.keyboard.press('ArrowRight');
+    for (const language of ['pl', 'en']) {
+      const x = rectOf(cp1250.decode(originals[language]), 'close').x;
+      await fileBecomes(files[language], withValues(originals[language], 'close', {positionX: x + 1}));
+    }
+    const nudged = await fs.readFile(files.en);
+    await page.getByRole('treeitem', {name: /^window /}).click();
+    const title = page.locator('#panel [name="title"]');
+    await title.fill('Nowa płyta');
+    await title.press('Enter');
+    await page.waitForFunction(() => document.getElementById('status').textContent.startsWith('Saved title'));
+    assert.match(cp1250.decode(await fs.readFile(files.pl)), /title="Nowa płyta"/);
+    assert.deepEqual(await fs.readFile(files.en), nudged);
+    await undoAll();
+    assert.deepEqual(errors, []);
+  });
+});
