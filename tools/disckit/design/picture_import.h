@@ -33,8 +33,8 @@ inline constexpr size_t kMaxUploadBytes = 50u << 20;
 inline constexpr int kMaxPictureSide = 8192;
 inline constexpr long long kMaxPicturePixels = 16ll << 20;
 
-// The file to write in the Menu folder for an uploaded picture, named apart from the files
-// in `menuFiles`. A JPEG picture is kept as it is; anything else becomes what the use asks.
+// The file to write in the Menu folder for an uploaded picture, under a name that none of
+// `menuFiles` has. A JPEG picture is kept as it is; anything else becomes what the use asks.
 // Uploads too large, pictures too large and bytes that are no picture are refused before
 // they are decoded.
 ImportedPicture ImportPicture(const PictureUpload& upload,
