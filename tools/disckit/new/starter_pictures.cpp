@@ -20,10 +20,8 @@ namespace sl = starter_layout;
 
 namespace {
 
-constexpr int kJpegQuality = 90;
-
 void write_jpeg(const std::filesystem::path& dir, std::string_view name, const Image& image) {
-    write_file(on_disc(dir, name), encode_jpeg(image, kJpegQuality));
+    write_file(on_disc(dir, name), encode_jpeg(image, kStarterJpegQuality));
 }
 
 Image sky(int width, int height) {
