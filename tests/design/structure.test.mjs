@@ -93,6 +93,25 @@ describe('a disc of two languages built in the page', {timeout: 60000}, () => {
     for (const language of ['pl', 'en']) await fileBecomes(files[language], originals[language]);
   });
 
+  test('a picture added for a button becomes a three-frame strip, set in both languages', async () => {
+    const png = await page.evaluate(() => {
+      const canvas = Object.assign(document.createElement('canvas'), {width: 30, height: 20});
+      const context = canvas.getContext('2d');
+      context.fillStyle = '#3366cc';
+      context.fillRect(0, 0, 30, 20);
+      return canvas.toDataURL('image/png').split(',')[1];
+    });
+    await outlineItem('item close').click();
+    await selected('item close');
+    await page.getByRole('button', {name: 'Choose image'}).click();
+    await page.getByLabel('Add picture').setInputFiles({name: 'my button.png', mimeType: 'image/png', buffer: Buffer.from(png, 'base64')});
+    await page.waitForFunction(() => document.getElementById('status').textContent.startsWith('Saved image'));
+    await both((text, language) => assert.match(text, /name=close image="Menu\\my_button\.bmp"/, language));
+    const strip = await fs.readFile(path.join(folder, 'disc', 'Menu', 'my_button.bmp'));
+    assert.deepEqual([strip.readInt32LE(18), strip.readInt32LE(22), strip.readUInt16LE(28)], [90, 20, 24]);
+    await undoAll();
+  });
+
   test('a nudge moves the element in both languages, a title only in the shown one', async () => {
     await outlineItem('item close').click();
     await selected('item close');

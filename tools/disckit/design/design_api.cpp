@@ -9,6 +9,7 @@
 #include "design_outline.h"
 #include "design_view.h"
 #include "new_elements.h"
+#include "picture_import.h"
 #include "picture_info.h"
 #include "dialogs/language_file.h"
 #include "element_identity.h"
@@ -574,6 +575,40 @@ ApiReply DesignApi::Post(const std::string& path, const std::string& body) {
         return Error(404, "no such request: " + path);
     } catch (const json::exception& bad) {
         return Error(400, std::string("the request is no JSON the designer reads: ") + bad.what());
+    } catch (const BadRequest& bad) {
+        return Error(bad.status, bad.what());
+    } catch (const std::exception& failure) {
+        return Error(500, std::string("the designer failed: ") + failure.what());
+    }
+}
+
+ApiReply DesignApi::Upload(const std::map<std::string, std::string>& query,
+                           const std::string& body) {
+    try {
+        const Fields fields(query);
+        const DiscFiles disc = session_.Disc();
+        const FileRef menu = disc.Resolve("Menu");
+        if (menu.path.empty() || !LiesInside(disc.Root(), menu.path)) {
+            throw BadRequest(404, "the disc has no Menu folder");
+        }
+        std::vector<std::string> names;
+        for (const std::string& entry : disc.AllEntries()) {
+            const size_t slash = entry.find('/');
+            if (slash != std::string::npos && Lower(entry.substr(0, slash)) == "menu") {
+                names.push_back(entry.substr(slash + 1));
+            }
+        }
+        const std::string name = fields.Text("name");
+        PictureUpload upload{
+            body, name,
+            fields.Text("use") == "button" ? PictureUse::kButton : PictureUse::kPicture};
+        const ImportedPicture picture = ImportPicture(upload, names);
+        if (!picture.refusal.empty()) throw BadRequest(400, picture.refusal);
+        const std::string bytes(picture.bytes.begin(), picture.bytes.end());
+        if (!ReplaceFile(menu.path / picture.name, bytes)) {
+            throw BadRequest(500, "cannot write Menu\\" + picture.name);
+        }
+        return Json({{"name", "Menu\\" + picture.name}});
     } catch (const BadRequest& bad) {
         return Error(bad.status, bad.what());
     } catch (const std::exception& failure) {

@@ -21,6 +21,9 @@ public:
 
     ApiReply Get(const std::string& path, const std::map<std::string, std::string>& query);
     ApiReply Post(const std::string& path, const std::string& body);
+    // A picture uploaded as the request's bytes, written into the Menu folder in the form its
+    // use asks for (query: name, use "button" or "picture"); answers {"name": "Menu\\..."}.
+    ApiReply Upload(const std::map<std::string, std::string>& query, const std::string& body);
 
 private:
     DesignSession& session_;

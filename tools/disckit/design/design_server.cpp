@@ -6,6 +6,7 @@
 #include <mutex>
 
 #include "design_api.h"
+#include "picture_import.h"
 #include "request_guard.h"
 #include "web_assets.h"
 
@@ -76,7 +77,8 @@ struct DesignServer::Impl {
                                     {"Content-Security-Policy",
                                      "default-src 'self'; img-src 'self' data:; "
                                      "frame-ancestors 'none'"}});
-        server.set_payload_max_length(kMaxRequestBody);
+        // Uploads of pictures may be larger than any other request.
+        server.set_payload_max_length(kMaxUploadBytes + 1);
         server.set_pre_routing_handler(
             [this](const httplib::Request& request, httplib::Response& response) {
                 return Guard(request, response);
@@ -88,8 +90,21 @@ struct DesignServer::Impl {
                        const std::lock_guard lock(mutex);
                        Reply(response, api.Get(request.path, query));
                    });
+        server.Post("/api/upload",
+                    [this](const httplib::Request& request, httplib::Response& response) {
+                        std::map<std::string, std::string> query;
+                        for (const auto& [key, value] : request.params) query.emplace(key, value);
+                        const std::lock_guard lock(mutex);
+                        Reply(response, api.Upload(query, request.body));
+                    });
         server.Post(R"(/api/.*)",
                     [this](const httplib::Request& request, httplib::Response& response) {
+                        if (request.body.size() > kMaxRequestBody) {
+                            response.status = 413;
+                            response.set_content("{\"error\": \"the request is over 8 MB\"}",
+                                                 "application/json");
+                            return;
+                        }
                         const std::lock_guard lock(mutex);
                         Reply(response, api.Post(request.path, request.body));
                     });

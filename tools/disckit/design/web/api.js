@@ -42,3 +42,12 @@ export function post(path, body = {}) {
     body: JSON.stringify(body),
   });
 }
+
+// Sends a file's bytes as they are; params go in the query.
+export function upload(path, params, file) {
+  return send(`${path}?${query(params)}`, {
+    method: 'POST',
+    headers: {'Content-Type': 'application/octet-stream', Accept: 'application/json'},
+    body: file,
+  });
+}

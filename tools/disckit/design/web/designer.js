@@ -1,10 +1,12 @@
 // What the page shows and edits: the disc, the view of one state, the selection, and the
 // edits, which go to the server one after another.
 
-import {get, post} from './api.js';
+import {get, post, upload} from './api.js';
 import {Selection} from './selection_model.js';
 import {SerialQueue} from './serial_queue.js';
 import {clearError, setStatus, showError} from './messages.js';
+
+const MAX_UPLOAD = 50 * 1024 * 1024;
 
 function stateOf(view) {
   const {language, menu, page, application} = view.state;
@@ -108,6 +110,23 @@ export class Designer extends EventTarget {
       if (entry) await this.#showEntry(entry);
       else this.#emit('selection');
     });
+  }
+
+  // Writes a picture file into the Menu folder; answers its name on the disc, or null.
+  async addPicture(file, use) {
+    if (file.size > MAX_UPLOAD) {
+      showError(`${file.name} is larger than 50 MB; the designer takes pictures up to 50 MB.`);
+      return null;
+    }
+    try {
+      const answer = await upload('/api/upload', {name: file.name, use}, file);
+      this.disc = await get('/api/disc');
+      setStatus(`Added ${answer.name}.`);
+      return answer.name;
+    } catch (error) {
+      showError(error.message);
+      return null;
+    }
   }
 
   setTrying(on) {

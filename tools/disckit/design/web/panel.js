@@ -70,7 +70,10 @@ export class Panel {
       });
       box.append(field.label);
       const list = record.pictureKeys?.[key];
-      if (list) addPicturePicker(field, this.designer.disc[list] ?? []);
+      if (list) {
+        const use = list === 'bitmaps' ? 'button' : 'picture';
+        addPicturePicker(field, this.designer.disc[list] ?? [], (file) => this.designer.addPicture(file, use));
+      }
       return field;
     });
     this.root.append(box);

@@ -16,8 +16,36 @@ document.addEventListener('keydown', (event) => {
   if (event.key === 'Escape') close();
 });
 
+// The picker's first row: a file input, also taking a file dropped on the picker.
+function addPictureInput(box, field, addPicture) {
+  const row = document.createElement('label');
+  row.className = 'add-picture';
+  row.append('Add picture ');
+  const input = document.createElement('input');
+  input.type = 'file';
+  input.accept = 'image/png,image/gif,image/bmp,image/jpeg';
+  input.setAttribute('aria-label', 'Add picture');
+  const take = async (file) => {
+    if (!file) return;
+    const name = await addPicture(file);
+    if (!name) return;
+    field.input.value = name;
+    close();
+    field.commit();
+  };
+  input.addEventListener('change', () => take(input.files[0]));
+  box.addEventListener('dragover', (event) => event.preventDefault());
+  box.addEventListener('drop', (event) => {
+    event.preventDefault();
+    take(event.dataTransfer.files[0]);
+  });
+  row.append(input);
+  box.append(row);
+}
+
 // Adds to field a button that lists names; choosing one puts it in the field and commits.
-export function addPicturePicker(field, names) {
+// addPicture(file) writes a new picture and answers its name.
+export function addPicturePicker(field, names, addPicture) {
   const button = document.createElement('button');
   button.type = 'button';
   button.className = 'pick';
@@ -28,9 +56,13 @@ export function addPicturePicker(field, names) {
     const wasMine = open?.previousSibling === field.label;
     close();
     if (wasMine || field.input.disabled) return;
-    open = document.createElement('ul');
+    open = document.createElement('div');
     open.className = 'picker';
-    open.setAttribute('role', 'listbox');
+    addPictureInput(open, field, addPicture);
+    const list = document.createElement('ul');
+    list.setAttribute('role', 'listbox');
+    list.setAttribute('aria-label', `Pictures for ${field.key}`);
+    open.append(list);
     for (const name of names) {
       const item = document.createElement('li');
       item.setAttribute('role', 'option');
@@ -48,9 +80,9 @@ export function addPicturePicker(field, names) {
         close();
         field.commit();
       });
-      open.append(item);
+      list.append(item);
     }
-    if (names.length === 0) open.append(Object.assign(document.createElement('li'), {textContent: 'No pictures on the disc.'}));
+    if (names.length === 0) list.append(Object.assign(document.createElement('li'), {textContent: 'No pictures on the disc.'}));
     field.label.after(open);
   });
 }
