@@ -527,6 +527,14 @@ ApiReply DesignApi::Get(const std::string& path, const std::map<std::string, std
         if (path == "/api/picture.png") return Picture(session_, fonts_, fields);
         if (path == "/api/file") return DiscPicture(session_, fields);
         if (path == "/api/element") return ElementDetails(session_, fields);
+        if (path == "/api/changes") {
+            json changed = json::array();
+            for (const std::string& name :
+                 session_.ChangedOnDisc(Cp1250(fields.Text("language"), "the language"))) {
+                changed.push_back(Utf8(name));
+            }
+            return Json({{"changed", changed}});
+        }
         if (path == "/api/view" || path == "/api/hit") {
             const MenuFile file = OpenLanguage(session_, fields);
             const PreviewState state = StateOf(fields);

@@ -140,6 +140,22 @@ std::optional<MenuFile> DesignSession::Open(const std::string& language) const {
     return file;
 }
 
+std::vector<std::string> DesignSession::ChangedOnDisc(const std::string& shownLanguage) {
+    std::vector<std::string> changed;
+    for (const std::string& language : Languages()) {
+        const std::optional<MenuFile> file = Open(language);
+        if (!file) continue;
+        const auto seen = seen_.find(file->name);
+        if (seen == seen_.end()) {
+            seen_[file->name] = file->version;
+        } else if (seen->second != file->version) {
+            changed.push_back(file->name);
+            if (language != shownLanguage) seen->second = file->version;
+        }
+    }
+    return changed;
+}
+
 std::optional<std::string> DesignSession::Seen(const std::string& file,
                                                const std::string& version) {
     std::optional<std::string> before;

@@ -68,6 +68,10 @@ public:
     // Writes Menu\<language>.dat from the .bin.
     EditOutcome Unpack(const std::string& language);
 
+    // The menu descriptions changed on disc by another program since the designer last read
+    // or wrote them. Each is told once, but the shown language's until its view is read again.
+    std::vector<std::string> ChangedOnDisc(const std::string& shownLanguage);
+
     // The version of the file the author last saw or wrote; remembers the one given.
     std::optional<std::string> Seen(const std::string& file, const std::string& version);
 

@@ -7,6 +7,8 @@ import {SerialQueue} from './serial_queue.js';
 import {clearError, setStatus, showError} from './messages.js';
 
 const MAX_UPLOAD = 50 * 1024 * 1024;
+// How often the page looks for descriptions changed by another program.
+const WATCH_MS = 500;
 
 function stateOf(view) {
   const {language, menu, page, application} = view.state;
@@ -31,6 +33,7 @@ export class Designer extends EventTarget {
   trying = false;
   allLanguages = false;
   #queue = new SerialQueue();
+  #watching = false;
 
   get state() {
     return stateOf(this.view);
@@ -56,6 +59,25 @@ export class Designer extends EventTarget {
       await this.#show({language: this.disc.languages[0]?.name});
     } catch (error) {
       showError(error.message);
+    }
+    setInterval(() => this.#watch(), WATCH_MS);
+  }
+
+  // Shows what another program changed in the descriptions, when no edit is under way.
+  async #watch() {
+    if (!this.view || this.#queue.unfinished > 0 || this.#watching) return;
+    this.#watching = true;
+    try {
+      const {changed} = await get('/api/changes', {language: this.state.language});
+      if (changed.length === 0 || this.#queue.unfinished > 0) return;
+      await this.#run(async () => {
+        await this.#show(this.state);
+        setStatus(`${changed.join(', ')} changed on disc; the designer shows it as it is now.`);
+      });
+    } catch {
+      // The next look tries again; a server that is gone shows with the next request.
+    } finally {
+      this.#watching = false;
     }
   }
 
