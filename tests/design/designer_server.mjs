@@ -22,20 +22,24 @@ export async function copyDisc(source) {
   return disc;
 }
 
-// Starts the server and reads its address from the first line it prints.
-export async function startDesigner(disc) {
+// Starts the server and reads its address from the first line that has one.
+export async function startDesigner(disc, options = []) {
   assert.ok(disckit, 'DISCKIT names the disckit binary');
-  const server = spawn(disckit, ['design', disc, '--no-browser', '--port', '0'], {
+  const server = spawn(disckit, ['design', disc, '--no-browser', '--port', '0', ...options], {
     stdio: ['ignore', 'pipe', 'inherit'],
   });
   const exited = once(server, 'exit');
   const lines = readline.createInterface({input: server.stdout});
-  const [first] = await Promise.race([
-    once(lines, 'line'),
+  const addressLine = new Promise((resolve) => {
+    lines.on('line', (line) => {
+      if (/https?:\/\/\S+/.test(line)) resolve(line);
+    });
+  });
+  const line = await Promise.race([
+    addressLine,
     exited.then(([code]) => assert.fail(`disckit design exited with ${code} before its address`)),
   ]);
-  lines.on('line', () => {});
-  const address = new URL(/https?:\/\/\S+/.exec(first)?.[0] ?? assert.fail(`no address in: ${first}`));
+  const address = new URL(/https?:\/\/\S+/.exec(line)[0]);
   return {
     url: address.href,
     origin: address.origin,

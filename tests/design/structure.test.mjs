@@ -42,12 +42,12 @@ describe('a disc of two languages built in the page', {timeout: 60000}, () => {
     browser = await launchChromium();
     folder = await tempFolder();
     const disc = path.join(folder, 'disc');
-    execFileSync(disckit, ['new', disc, '--languages', 'pl,en'], {stdio: 'ignore'});
+    // A folder without a disc gets the starter disc of disckit new.
+    server = await startDesigner(disc, ['--new', '--languages', 'pl,en']);
     for (const language of ['pl', 'en']) {
       files[language] = path.join(disc, 'Menu', `${language}.dat`);
       originals[language] = await fs.readFile(files[language]);
     }
-    server = await startDesigner(disc);
     ({page, errors} = await openPage(browser, server));
   });
 

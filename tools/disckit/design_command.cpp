@@ -2,9 +2,12 @@
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <iostream>
+#include <string>
+#include <vector>
 #include <memory>
 #include <thread>
 
@@ -23,6 +26,8 @@ struct DesignOptions {
     std::string disc;
     int port = 0;
     bool noBrowser = false;
+    bool makeNew = false;
+    std::vector<std::string> languages{"pl", "en"};
 };
 
 [[noreturn]] void Fail(const std::string& message, int status) {
@@ -46,7 +51,31 @@ void OpenBrowser(const std::string& address) {
     posix_spawn_file_actions_destroy(&quiet);
 }
 
+// A folder without a disc: the starter disc written there when the author says so.
+void OfferStarterDisc(const DesignOptions& options) {
+    std::error_code error;
+    const bool empty = !std::filesystem::exists(options.disc, error) ||
+                       (std::filesystem::is_directory(options.disc, error) &&
+                        std::filesystem::is_empty(options.disc, error));
+    if (!empty) return;
+    bool write = options.makeNew;
+    if (!write && isatty(STDIN_FILENO) && isatty(STDOUT_FILENO)) {
+        std::cout << options.disc << " holds no disc. Write the starter disc of disckit new there "
+                  << "and design it? [y/N] " << std::flush;
+        std::string answer;
+        std::getline(std::cin, answer);
+        write = answer == "y" || answer == "Y" || answer == "yes";
+    }
+    if (!write) {
+        Fail(options.disc + " holds no disc: run disckit design --new " + options.disc +
+                 " to write the starter disc there first",
+             exit_status::kUnreadable);
+    }
+    WriteNewDisc(options.disc, options.languages, "design");
+}
+
 void RunDesign(const DesignOptions& options) {
+    OfferStarterDisc(options);
     if (!std::filesystem::is_directory(options.disc)) {
         Fail(options.disc + " is no folder", exit_status::kUnreadable);
     }
@@ -103,5 +132,12 @@ void AddDesignCommand(CLI::App& app) {
     design->add_option("--port", options->port, "the port to listen on (default: a free one)")
         ->check(CLI::Range(0, 65535));
     design->add_flag("--no-browser", options->noBrowser, "print the address, open no browser");
+    design->add_flag("--new", options->makeNew,
+                     "on a new or empty folder, write the starter disc of disckit new first");
+    design
+        ->add_option("--languages", options->languages,
+                     "with --new: languages of the disc, comma-separated, first shown first")
+        ->delimiter(',')
+        ->capture_default_str();
     design->callback([options] { RunDesign(*options); });
 }

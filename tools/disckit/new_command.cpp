@@ -32,7 +32,7 @@ void AddStartExe(const fs::path& dir) {
     std::error_code error;
     fs::copy_file(found->path, dir / "start.exe", error);
     if (error) {
-        std::cerr << "disckit new: cannot copy " << found->path.string() << ": " << error.message()
+        std::cerr << "disckit: cannot copy " << found->path.string() << ": " << error.message()
                   << '\n';
         throw CLI::RuntimeError(exit_status::kProblems);
     }
@@ -40,6 +40,18 @@ void AddStartExe(const fs::path& dir) {
 }
 
 }  // namespace
+
+void WriteNewDisc(const std::string& dir, const std::vector<std::string>& languages,
+                  const std::string& command) {
+    try {
+        WriteStarterDisc(fs::path(dir), languages);
+    } catch (const StarterDiscError& error) {
+        std::cerr << "disckit " << command << ": " << error.what() << '\n';
+        throw CLI::RuntimeError(exit_status::kProblems);
+    }
+    std::cout << "Wrote a starter disc to " << dir << ".\n";
+    AddStartExe(dir);
+}
 
 void AddNewCommand(CLI::App& app) {
     auto options = std::make_shared<NewOptions>();
@@ -53,14 +65,5 @@ void AddNewCommand(CLI::App& app) {
                      "Languages of the disc, comma-separated, first shown first")
         ->delimiter(',')
         ->capture_default_str();
-    command->callback([options] {
-        try {
-            WriteStarterDisc(fs::path(options->dir), options->languages);
-        } catch (const StarterDiscError& error) {
-            std::cerr << "disckit new: " << error.what() << '\n';
-            throw CLI::RuntimeError(exit_status::kProblems);
-        }
-        std::cout << "Wrote a starter disc to " << options->dir << ".\n";
-        AddStartExe(options->dir);
-    });
+    command->callback([options] { WriteNewDisc(options->dir, options->languages, "new"); });
 }
