@@ -154,6 +154,18 @@ TEST_F(DesignApiTest, AnswersBadRequestsWithoutChangingTheFile) {
          409},
         {"/api/undo", "", 409},
         {"/api/nothing", "{}", 404},
+        {"/api/structure", R"({"language": "pl", "action": "delete", "version": "$V"})", 400},
+        {"/api/structure", R"({"language": "pl", "action": "moveUp", "index": 1, "version": "$V"})",
+         400},
+        {"/api/structure",
+         R"({"language": "pl", "action": "addButton", "name": "close", "image": "Menu\close.bmp",
+             "version": "$V"})",
+         400},
+        {"/api/structure",
+         R"({"language": "pl", "action": "addField", "name": "title", "version": "$V"})", 400},
+        {"/api/structure",
+         R"({"language": "pl", "action": "addBanner", "image": "Menu\nothing.jpg", "version": "$V"})",
+         400},
     };
     for (const auto& row : rows) {
         std::string body = row.body;
@@ -164,6 +176,7 @@ TEST_F(DesignApiTest, AnswersBadRequestsWithoutChangingTheFile) {
         EXPECT_EQ(reply.status, row.status) << row.path << " " << body;
         EXPECT_TRUE(json::parse(reply.body).contains("error")) << reply.body;
     }
+    EXPECT_EQ(api_->Upload({{"name", "shot.png"}, {"use", "picture"}}, "no picture").status, 400);
     EXPECT_EQ(Get("/api/view", {{"page", "x"}}).status, 400);
     EXPECT_EQ(Get("/api/view", {{"menu", "nope"}}).status, 404);
     EXPECT_EQ(TempDir::Read(Menu().string()), before);

@@ -156,6 +156,11 @@ NewElement NewMenu(const ConfigDocument& document, const std::string& menu) {
 NewElement NewButton(const ConfigDocument& document, const std::string& name,
                      const std::string& image, int stripWidth, int stripHeight) {
     if (name.empty()) return Refused("a button needs a name");
+    if (Find(document, [&](const ConfigElement& e) {
+            return e.Name() == "item" && e.AttributeValue("name") == name;
+        })) {
+        return Refused("the description already has an item named " + name);
+    }
     return Item(document, Line("item", {{"type", "button"},
                                         {"name", name},
                                         {"image", image},
