@@ -10,6 +10,21 @@ import {after, before, describe, test} from 'node:test';
 import {disckit, startDesigner, tempFolder} from './designer_server.mjs';
 import {cp1250, fileBecomes, launchChromium, openPage, rectOf, withValues} from './page.mjs';
 
+// A PNG of one colour drawn by the page's canvas.
+async function pngOf(page, width, height) {
+  const data = await page.evaluate(
+    ([w, h]) => {
+      const canvas = Object.assign(document.createElement('canvas'), {width: w, height: h});
+      const context = canvas.getContext('2d');
+      context.fillStyle = '#3366cc';
+      context.fillRect(0, 0, w, h);
+      return canvas.toDataURL('image/png').split(',')[1];
+    },
+    [width, height],
+  );
+  return Buffer.from(data, 'base64');
+}
+
 describe('a disc of two languages built in the page', {timeout: 60000}, () => {
   let browser;
   let folder;
@@ -94,22 +109,28 @@ describe('a disc of two languages built in the page', {timeout: 60000}, () => {
   });
 
   test('a picture added for a button becomes a three-frame strip, set in both languages', async () => {
-    const png = await page.evaluate(() => {
-      const canvas = Object.assign(document.createElement('canvas'), {width: 30, height: 20});
-      const context = canvas.getContext('2d');
-      context.fillStyle = '#3366cc';
-      context.fillRect(0, 0, 30, 20);
-      return canvas.toDataURL('image/png').split(',')[1];
-    });
     await outlineItem('item close').click();
     await selected('item close');
     await page.getByRole('button', {name: 'Choose image'}).click();
-    await page.getByLabel('Add picture').setInputFiles({name: 'my button.png', mimeType: 'image/png', buffer: Buffer.from(png, 'base64')});
+    await page.getByLabel('Add picture').setInputFiles({name: 'my button.png', mimeType: 'image/png', buffer: await pngOf(page, 30, 20)});
     await page.waitForFunction(() => document.getElementById('status').textContent.startsWith('Saved image'));
     await both((text, language) => assert.match(text, /name=close image="Menu\\my_button\.bmp"/, language));
     const strip = await fs.readFile(path.join(folder, 'disc', 'Menu', 'my_button.bmp'));
     assert.deepEqual([strip.readInt32LE(18), strip.readInt32LE(22), strip.readUInt16LE(28)], [90, 20, 24]);
     await undoAll();
+  });
+
+  test('the background replaced from the window\'s panel comes back with undo', async () => {
+    const file = path.join(folder, 'disc', 'Menu', 'menumain.jpg');
+    const before = await fs.readFile(file);
+    await page.getByRole('treeitem', {name: /^window /}).click();
+    await page.getByLabel(/^Replace background/).setInputFiles({name: 'sky.png', mimeType: 'image/png', buffer: await pngOf(page, 64, 48)});
+    await page.locator('#status', {hasText: 'Replaced Menu'}).waitFor();
+    const replaced = await fs.readFile(file);
+    assert.notDeepEqual(replaced, before);
+    assert.deepEqual([replaced[0], replaced[1]], [0xff, 0xd8]);
+    await page.getByRole('button', {name: /^Undo/}).click();
+    await fileBecomes(file, before);
   });
 
   test('a nudge moves the element in both languages, a title only in the shown one', async () => {

@@ -332,7 +332,7 @@ json ViewJson(DesignSession& session, const MenuFile& file, const PreviewState& 
         {"window", {{"width", settings.width}, {"height", settings.height}}},
         {"file",
          {{"name", Utf8(file.name)}, {"version", file.version}, {"readOnly", file.readOnly}}},
-        {"picture", picture + "&v=" + file.version},
+        {"picture", picture + "&v=" + file.version + "-" + std::to_string(session.Writes())},
         {"elements", drawn},
         {"outline", outline},
         {"findings", FindingsJson(session)},
@@ -607,12 +607,17 @@ ApiReply DesignApi::Upload(const std::map<std::string, std::string>& query,
             }
         }
         const std::string name = fields.Text("name");
-        PictureUpload upload{
-            body, name,
-            fields.Text("use") == "button" ? PictureUse::kButton : PictureUse::kPicture};
+        const std::string use = fields.Text("use");
+        PictureUpload upload{body, name,
+                             use == "button" ? PictureUse::kButton : PictureUse::kPicture};
         const ImportedPicture picture = ImportPicture(upload, names);
         if (!picture.refusal.empty()) throw BadRequest(400, picture.refusal);
         const std::string bytes(picture.bytes.begin(), picture.bytes.end());
+        if (use == "background") {
+            const MenuFile shown = OpenLanguage(session_, fields);
+            return Outcome(session_,
+                           session_.ReplacePicture("Menu\\menumain.jpg", bytes, shown.language));
+        }
         if (!ReplaceFile(menu.path / picture.name, bytes)) {
             throw BadRequest(500, "cannot write Menu\\" + picture.name);
         }

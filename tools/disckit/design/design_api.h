@@ -22,7 +22,8 @@ public:
     ApiReply Get(const std::string& path, const std::map<std::string, std::string>& query);
     ApiReply Post(const std::string& path, const std::string& body);
     // A picture uploaded as the request's bytes, written into the Menu folder in the form its
-    // use asks for (query: name, use "button" or "picture"); answers {"name": "Menu\\..."}.
+    // use asks for (query: name, use "button" or "picture"); answers {"name": "Menu\..."}.
+    // With use "background" it replaces Menu\menumain.jpg instead, as one step of undo.
     ApiReply Upload(const std::map<std::string, std::string>& query, const std::string& body);
 
 private:

@@ -289,6 +289,7 @@ EditOutcome DesignSession::Restructure(const std::string& language, const Struct
 }
 
 bool DesignSession::WriteAll(const Step& step, bool forward) {
+    ++writes_;
     for (size_t i = 0; i < step.files.size(); ++i) {
         const FileStep& file = step.files[i];
         if (ReplaceFile(file.path, forward ? file.after : file.before)) {
@@ -359,6 +360,28 @@ EditOutcome DesignSession::Redo() {
         redo_.pop_back();
     }
     return outcome;
+}
+
+EditOutcome DesignSession::ReplacePicture(const std::string& name, const std::string& bytes,
+                                          const std::string& language) {
+    using Status = EditOutcome::Status;
+    const FileRef ref = Disc().Resolve(name);
+    const bool there = ref.kind == FileRef::Kind::kFound || ref.kind == FileRef::Kind::kCaseDiffers;
+    fs::path path = ref.path;
+    if (!there) {
+        std::string relative = name;
+        std::replace(relative.begin(), relative.end(), '\\', '/');
+        path = root_ / relative;
+    }
+    if (!LiesInside(root_, path) || fs::is_symlink(path)) {
+        return {Status::kRefused, name + " is no file of the disc the designer writes", {}, 0};
+    }
+    const std::optional<std::string> before = there ? ReadBytes(path) : std::nullopt;
+    if (there && !before) return {Status::kRefused, "cannot read " + name, {}, 0};
+    Step step{{{path, before.value_or(std::string()), bytes}}, language, 0};
+    if (!WriteAll(step, true)) return {Status::kRefused, "cannot write " + name, {}, 0};
+    if (there) Remember(std::move(step));
+    return {Status::kDone, {}, language, 0};
 }
 
 EditOutcome DesignSession::Unpack(const std::string& language) {

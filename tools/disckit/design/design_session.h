@@ -65,6 +65,13 @@ public:
     EditOutcome Redo();
     size_t UndoCount() const { return undo_.size(); }
     size_t RedoCount() const { return redo_.size(); }
+    // Replaces a picture of the disc (a path inside it, as the description names it) with the
+    // bytes given, as one step of undo in the language shown; a picture not there yet is
+    // written without one.
+    EditOutcome ReplacePicture(const std::string& name, const std::string& bytes,
+                               const std::string& language);
+    // How many times the designer has written the disc: pictures drawn since are new.
+    size_t Writes() const { return writes_; }
     // Writes Menu\<language>.dat from the .bin.
     EditOutcome Unpack(const std::string& language);
 
@@ -104,6 +111,7 @@ private:
     std::vector<Step> undo_;
     std::vector<Step> redo_;
     std::map<std::string, std::string> seen_;
+    size_t writes_ = 0;
 };
 
 // A stable digest of the bytes, in hex.

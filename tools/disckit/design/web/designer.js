@@ -151,6 +151,22 @@ export class Designer extends EventTarget {
     }
   }
 
+  // Replaces Menu\menumain.jpg with a picture of the author's; one step of undo.
+  replaceBackground(file) {
+    if (file.size > MAX_UPLOAD) {
+      showError(`${file.name} is larger than 50 MB; the designer takes pictures up to 50 MB.`);
+      return Promise.resolve();
+    }
+    return this.#run(async () => {
+      const answer = await upload('/api/upload', {name: file.name, use: 'background', language: this.state.language}, file);
+      this.history = answer.history;
+      this.#emit('history');
+      clearError();
+      setStatus('Replaced Menu\\menumain.jpg.');
+      await this.#show(this.state);
+    });
+  }
+
   setTrying(on) {
     this.trying = on;
     this.#emit('mode');

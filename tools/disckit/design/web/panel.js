@@ -48,7 +48,20 @@ export class Panel {
     this.root.append(this.notShown);
     if (drawn?.movesTemplate) this.root.append(element('p', 'note', this.#templateNote(selection)));
     this.groups = [this.#group(record, applicationRecord ? 'Button template' : null)];
+    if (record.tag === 'window') this.root.append(this.#backgroundInput());
     if (applicationRecord) this.groups.push(this.#group(applicationRecord, 'Application'));
+  }
+
+  #backgroundInput() {
+    const label = element('label', 'background', 'Replace background (Menu\\menumain.jpg) ');
+    const input = document.createElement('input');
+    input.type = 'file';
+    input.accept = 'image/png,image/gif,image/bmp,image/jpeg';
+    input.addEventListener('change', () => {
+      if (input.files[0]) this.designer.replaceBackground(input.files[0]);
+    });
+    label.append(input);
+    return label;
   }
 
   #templateNote(selection) {
