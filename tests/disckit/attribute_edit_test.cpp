@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "edited_file_expect.h"
+
 namespace {
 
 struct EditRow {
@@ -17,13 +19,7 @@ class AttributeEditTest : public testing::TestWithParam<EditRow> {};
 TEST_P(AttributeEditTest, ChangesOnlyTheBytesOfTheValues) {
     const EditRow& row = GetParam();
     const EditedFile edited = SetAttributes(row.file, row.element, row.changes);
-    if (row.expected.empty()) {
-        EXPECT_FALSE(edited.bytes) << row.rule;
-        EXPECT_FALSE(edited.refusal.empty()) << row.rule;
-    } else {
-        ASSERT_TRUE(edited.bytes) << row.rule << ": " << edited.refusal;
-        EXPECT_EQ(*edited.bytes, row.expected) << row.rule;
-    }
+    ExpectEdited(edited, row.expected, row.rule);
 }
 
 const std::string kTwo =

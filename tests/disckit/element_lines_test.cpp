@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "edited_file_expect.h"
+
 namespace {
 
 enum class Op { kInsert, kDelete, kMove };
@@ -32,13 +34,7 @@ TEST_P(ElementLinesTest, ChangesOnlyTheLinesOfTheElements) {
             edited = MoveElements(row.file, row.first, 1, row.count);
             break;
     }
-    if (row.expected.empty()) {
-        EXPECT_FALSE(edited.bytes) << row.rule;
-        EXPECT_FALSE(edited.refusal.empty()) << row.rule;
-    } else {
-        ASSERT_TRUE(edited.bytes) << row.rule << ": " << edited.refusal;
-        EXPECT_EQ(*edited.bytes, row.expected) << row.rule;
-    }
+    ExpectEdited(edited, row.expected, row.rule);
 }
 
 const std::string kThree = "<window title=Start/>\n  <item name=a/>\n<item name=b/>\n";

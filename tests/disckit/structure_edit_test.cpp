@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "edited_file_expect.h"
+
 namespace {
 
 using Kind = StructureChange::Kind;
@@ -27,13 +29,7 @@ class StructureEditTest : public testing::TestWithParam<StructureRow> {};
 TEST_P(StructureEditTest, ActsOnTheElementWithItsGroup) {
     const StructureRow& row = GetParam();
     const EditedFile edited = ApplyStructure(kMenus, row.change);
-    if (row.expected.empty()) {
-        EXPECT_FALSE(edited.bytes) << row.rule;
-        EXPECT_FALSE(edited.refusal.empty()) << row.rule;
-    } else {
-        ASSERT_TRUE(edited.bytes) << row.rule << ": " << edited.refusal;
-        EXPECT_EQ(*edited.bytes, row.expected) << row.rule;
-    }
+    ExpectEdited(edited, row.expected, row.rule);
 }
 
 INSTANTIATE_TEST_SUITE_P(
