@@ -1,8 +1,6 @@
 #include "design_session.h"
 
 #include <algorithm>
-#include <fstream>
-#include <random>
 
 #include "config/byte_units.h"
 #include "config/text_file.h"
@@ -60,42 +58,6 @@ std::string VersionOf(std::string_view bytes) {
     std::string hex(16, '0');
     for (int i = 15; i >= 0; --i, hash >>= 4) hex[static_cast<size_t>(i)] = kDigits[hash & 15];
     return hex + "-" + std::to_string(bytes.size());
-}
-
-bool LiesInside(const fs::path& folder, const fs::path& path) {
-    std::error_code error;
-    const fs::path root = fs::canonical(folder, error);
-    if (error) return false;
-    const fs::path full = fs::weakly_canonical(path, error);
-    if (error) return false;
-    const fs::path relative = full.lexically_relative(root);
-    return !relative.empty() && *relative.begin() != ".." && relative.is_relative();
-}
-
-bool ReplaceFile(const fs::path& path, std::string_view bytes) {
-    std::random_device random;
-    const fs::path temporary =
-        path.parent_path() / ("." + path.filename().string() + "." + std::to_string(random()));
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    const fs::file_status status = fs::status(path, error);
-    if (!error) fs::permissions(temporary, status.permissions(), error);
-    fs::rename(temporary, path, error);
-    if (error) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return false;
-    }
-    return true;
 }
 
 DesignSession::DesignSession(fs::path disc) : root_(std::move(disc)) {}

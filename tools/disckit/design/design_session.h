@@ -11,6 +11,7 @@
 #include "attribute_edit.h"
 #include "config_source.h"
 #include "disc_files.h"
+#include "file_replace.h"
 #include "structure_edit.h"
 
 // A menu description as the designer edits it.
@@ -117,9 +118,3 @@ private:
 // A stable digest of the bytes, in hex.
 std::string VersionOf(std::string_view bytes);
 
-// The file replaced as a whole: written beside it under another name, then renamed over it,
-// so that a reader never sees half a file. False when it could not be written.
-bool ReplaceFile(const std::filesystem::path& path, std::string_view bytes);
-
-// Whether the path, with its links followed, lies inside the folder.
-bool LiesInside(const std::filesystem::path& folder, const std::filesystem::path& path);
