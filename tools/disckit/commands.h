@@ -11,6 +11,7 @@ void AddDumpCommand(CLI::App& app);
 void AddPackCommand(CLI::App& app);
 void AddUnpackCommand(CLI::App& app);
 void AddNewCommand(CLI::App& app);
+void AddLanguageCommand(CLI::App& app);
 // Writes the starter disc with a start.exe into a new or empty folder, as `disckit new` does,
 // and says so; fails naming the command.
 void WriteNewDisc(const std::string& dir, const std::vector<std::string>& languages,

@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
     AddPackCommand(app);
     AddUnpackCommand(app);
     AddNewCommand(app);
+    AddLanguageCommand(app);
 #ifdef DISCKIT_WITH_LINUX_LIBRARIES
     AddIsoCommand(app);
     AddDesignCommand(app);

@@ -84,15 +84,19 @@ void write_menu_buttons(const std::filesystem::path& dir, const Image& backgroun
 
 void write_language_buttons(const std::filesystem::path& dir,
                             const std::vector<std::string>& languages) {
-    const Image dialog(sl::kLanguageWidth, language_dialog_height(languages.size()),
-                       sl::kLanguageDialog);
     for (std::size_t i = 0; i < languages.size(); ++i) {
-        write_strip(dir, starter_files::language_button(languages[i]), dialog,
-                    language_button_place(i), text_button({10, 0}));
+        write_language_strip(dir, starter_files::language_button(languages[i]), sl::kLanguageDialog,
+                             language_button_place(i));
     }
 }
 
 }  // namespace
+
+void write_language_strip(const std::filesystem::path& dir, std::string_view name, Rgba dialog,
+                          const Rect& place) {
+    const Image backdrop(place.x + place.width, place.y + place.height, dialog);
+    write_strip(dir, name, backdrop, place, text_button({10, 0}));
+}
 
 void write_starter_pictures(const std::filesystem::path& dir,
                             const std::vector<std::string>& languages) {
