@@ -34,11 +34,25 @@ describe('a disc of two languages built in the page', {timeout: 60000}, () => {
   const files = {};
   const originals = {};
 
-  const selected = (name) =>
+  const selected = (name, timeout = 3000) =>
     page.waitForFunction(
       (label) => document.querySelector(`[role="treeitem"][aria-label="${label}"][aria-selected="true"]`) !== null,
       name,
+      {timeout},
     );
+  // Selects an element by its outline item; a click that lands while the outline is drawn
+  // anew is made again.
+  const choose = async (name) => {
+    for (let attempt = 0; ; attempt++) {
+      await outlineItem(name).click();
+      try {
+        await selected(name);
+        return;
+      } catch (error) {
+        if (attempt === 2) throw error;
+      }
+    }
+  };
   const outlineItem = (name) => page.getByRole('tree', {name: 'Outline'}).getByRole('treeitem', {name, exact: true});
   const both = async (check) => {
     for (const language of ['pl', 'en']) check(cp1250.decode(await fs.readFile(files[language])), language);
@@ -99,18 +113,31 @@ describe('a disc of two languages built in the page', {timeout: 60000}, () => {
   });
 
   test('Duplicate then Delete gives the same bytes', async () => {
-    await outlineItem('item close').click();
+    await choose('item close');
+    const closeButtons = async (count) => {
+      try {
+        await page.waitForFunction(
+          (n) => document.querySelectorAll('[aria-label="item close"]').length === n,
+          count,
+          {timeout: 10000},
+        );
+      } catch {
+        const said = await page.evaluate(() =>
+          ['status', 'error-text'].map((id) => document.getElementById(id).textContent).join(' | '),
+        );
+        assert.fail(`not ${count} close buttons; the page says: ${said}`);
+      }
+    };
     await page.keyboard.press('Control+d');
-    await page.waitForFunction(() => document.querySelectorAll('[aria-label="item close"]').length === 2);
+    await closeButtons(2);
     await page.keyboard.press('Delete');
-    await page.waitForFunction(() => document.querySelectorAll('[aria-label="item close"]').length === 1);
+    await closeButtons(1);
     await selected('item minimize');
     for (const language of ['pl', 'en']) await fileBecomes(files[language], originals[language]);
   });
 
   test('a picture added for a button becomes a three-frame strip, set in both languages', async () => {
-    await outlineItem('item close').click();
-    await selected('item close');
+    await choose('item close');
     await page.getByRole('button', {name: 'Choose image'}).click();
     await page.getByLabel('Add picture').setInputFiles({name: 'my button.png', mimeType: 'image/png', buffer: await pngOf(page, 30, 20)});
     await page.waitForFunction(() => document.getElementById('status').textContent.startsWith('Saved image'));
@@ -134,8 +161,7 @@ describe('a disc of two languages built in the page', {timeout: 60000}, () => {
   });
 
   test('a nudge moves the element in both languages, a title only in the shown one', async () => {
-    await outlineItem('item close').click();
-    await selected('item close');
+    await choose('item close');
     await page.keyboard.press('ArrowRight');
     for (const language of ['pl', 'en']) {
       const x = rectOf(cp1250.decode(originals[language]), 'close').x;
